@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace corvanta {
+
+// The media control that plays the sound cues, driven only through its two string properties:
+// Command executes a command word ("Stop", "Close", "Open", "Sound"), FileName names the file
+// that the next "Open" opens. No command reports a result; a file that cannot be played is silent.
+class MediaControl {
+public:
+    virtual ~MediaControl() = default;
+    virtual void SetCommand(std::string_view command) = 0;
+    virtual void SetFileName(std::string_view fileName) = 0;
+};
+
+} // namespace corvanta
