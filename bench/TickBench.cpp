@@ -15,7 +15,7 @@ struct Rig {
     test::NullControls controls;
     TimeMixedRandom random;
     SystemClock clock;
-    Experiment experiment { controls, random, clock };
+    Experiment experiment {controls, random, clock};
     Rig() { experiment.ResetState(); }
 };
 
@@ -31,8 +31,8 @@ void NonLandingTick(benchmark::State& state)
             s.BallY = kStartY;
         }
     }
-    state.counters["allocs_per_tick"]
-        = benchmark::Counter(static_cast<double>(test::AllocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
+    state.counters["allocs_per_tick"] = benchmark::Counter(
+        static_cast<double>(test::AllocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(NonLandingTick);
 
@@ -48,8 +48,8 @@ void LandingTick(benchmark::State& state)
         s.BinCount(6) = 0; // never let the bin fill and end the run
         s.ExperimentCount = 0;
     }
-    state.counters["allocs_per_tick"]
-        = benchmark::Counter(static_cast<double>(test::AllocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
+    state.counters["allocs_per_tick"] = benchmark::Counter(
+        static_cast<double>(test::AllocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(LandingTick);
 

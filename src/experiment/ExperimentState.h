@@ -19,7 +19,10 @@ inline constexpr float kStep = 1.0f;
 inline constexpr float kBottomY = 10.9f;
 
 // Bin b (1..11) catches a ball whose left edge lies below 10 + 2(b - 1).
-constexpr float BinThreshold(int bin) { return static_cast<float>(10 + 2 * (bin - 1)); }
+constexpr float BinThreshold(int bin)
+{
+    return static_cast<float>(10 + 2 * (bin - 1));
+}
 
 // Eleven landing counters, indexed by bin number 1..11 as the program speaks of bins.
 class BinCounters {

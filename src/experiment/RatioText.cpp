@@ -7,7 +7,7 @@ namespace corvanta {
 RatioText::RatioText(std::int32_t count, std::int32_t total)
 {
     // Thousandths, rounded half up: floor(count / total * 1000 + 1/2), all in integers.
-    const std::int64_t thousandths = (2000 * std::int64_t { count } + total) / (2 * std::int64_t { total });
+    const std::int64_t thousandths = (2000 * std::int64_t {count} + total) / (2 * std::int64_t {total});
     char* out = text_.data();
     out = std::to_chars(out, text_.data() + text_.size(), thousandths / 1000).ptr;
     const auto fraction = static_cast<int>(thousandths % 1000);

@@ -19,7 +19,7 @@ struct BallStepTest : ::testing::Test {
     RecordingControls controls;
     ScriptedRandom random;
     FakeClock clock;
-    Experiment experiment { controls, random, clock };
+    Experiment experiment {controls, random, clock};
 
     void SetUp() override { experiment.ResetState(); }
 
@@ -27,7 +27,7 @@ struct BallStepTest : ::testing::Test {
     int DropBall(std::initializer_list<int> turns)
     {
         random.QueueTurns(turns);
-        random.QueueTurns({ 1 }); // the landing tick draws too; its turn is not used
+        random.QueueTurns({1}); // the landing tick draws too; its turn is not used
         for (int tick = 0; tick < 11; ++tick) {
             experiment.Timer1Tick();
         }
@@ -42,8 +42,8 @@ struct BallStepTest : ::testing::Test {
 
 TEST_F(BallStepTest, FollowsTheWorkedTraceOfOneBall)
 {
-    random.QueueTurns({ 1, 2, 2, 1, 1, 1, 2, 1, 1, 2, 2, 1 });
-    const float shownX[] = { 19.8f, 20.8f, 19.8f, 18.8f, 19.8f, 20.8f, 21.8f, 20.8f, 21.8f, 22.8f, 21.8f, 19.8f };
+    random.QueueTurns({1, 2, 2, 1, 1, 1, 2, 1, 1, 2, 2, 1});
+    const float shownX[] = {19.8f, 20.8f, 19.8f, 18.8f, 19.8f, 20.8f, 21.8f, 20.8f, 21.8f, 22.8f, 21.8f, 19.8f};
     for (int tick = 0; tick < 12; ++tick) {
         controls.TakeJournal();
         experiment.Timer1Tick();
@@ -55,7 +55,8 @@ TEST_F(BallStepTest, FollowsTheWorkedTraceOfOneBall)
         EXPECT_EQ(journal.front().rfind("Picture2.Move", 0), 0u) << "the sprite moves first";
         if (tick == 10) {
             // Landing: count, caption, marker, then the ball goes back to the start.
-            EXPECT_EQ(journal, (std::vector<std::string> { "Picture2.Move 21.8 10.9", "Label1.Caption 1", "o7(1).Visible 1" }));
+            EXPECT_EQ(
+                journal, (std::vector<std::string> {"Picture2.Move 21.8 10.9", "Label1.Caption 1", "o7(1).Visible 1"}));
             EXPECT_EQ(experiment.State.BallX, kStartX);
             EXPECT_EQ(experiment.State.BallY, kStartY);
         } else {
@@ -82,13 +83,13 @@ TEST_F(BallStepTest, ReseedsBeforeEveryDrawIncludingTheLandingTick)
 
 TEST_F(BallStepTest, ExtremeAndMiddleBallsLandInTheirBins)
 {
-    EXPECT_EQ(DropBall({ 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 }), 11);
+    EXPECT_EQ(DropBall({1, 1, 1, 1, 1, 1, 1, 1, 1, 1}), 11);
     EXPECT_EQ(controls.spriteLeft, kStartX + 10.0f); // 29.8, exact steps from the start
     controls.markerVisible = {};
-    EXPECT_EQ(DropBall({ 2, 2, 2, 2, 2, 2, 2, 2, 2, 2 }), 1);
+    EXPECT_EQ(DropBall({2, 2, 2, 2, 2, 2, 2, 2, 2, 2}), 1);
     EXPECT_EQ(controls.spriteLeft, kStartX - 10.0f); // 9.8
     controls.markerVisible = {};
-    EXPECT_EQ(DropBall({ 1, 2, 1, 2, 1, 2, 1, 2, 1, 2 }), 6);
+    EXPECT_EQ(DropBall({1, 2, 1, 2, 1, 2, 1, 2, 1, 2}), 6);
     EXPECT_EQ(controls.spriteLeft, 19.8f);
     EXPECT_EQ(experiment.State.ExperimentCount, 3);
     EXPECT_EQ(controls.label1, "3");
@@ -121,7 +122,7 @@ TEST_F(BallStepTest, TurnIsOneBelowAHalfAndTwoFromAHalfUpToTheLargestFloatBelowO
     const struct {
         float r;
         int turn;
-    } cases[] = { { 0.0f, 1 }, { std::nextafter(0.5f, 0.0f), 1 }, { 0.5f, 2 }, { largestBelowOne, 2 } };
+    } cases[] = {{0.0f, 1}, {std::nextafter(0.5f, 0.0f), 1}, {0.5f, 2}, {largestBelowOne, 2}};
     for (const auto& c : cases) {
         random.draws.push_back(c.r);
         experiment.Timer1Tick();
@@ -131,10 +132,10 @@ TEST_F(BallStepTest, TurnIsOneBelowAHalfAndTwoFromAHalfUpToTheLargestFloatBelowO
 
 TEST_F(BallStepTest, TheLandingTurnDoesNotReachTheNextBall)
 {
-    for (float landingDraw : { 0.0f, 0.99f }) {
-        random.QueueTurns({ 2, 2, 2, 2, 2, 1, 1, 1, 1, 1 });
+    for (float landingDraw : {0.0f, 0.99f}) {
+        random.QueueTurns({2, 2, 2, 2, 2, 1, 1, 1, 1, 1});
         random.draws.push_back(landingDraw);
-        random.QueueTurns({ 1 });
+        random.QueueTurns({1});
         for (int tick = 0; tick < 12; ++tick) {
             experiment.Timer1Tick();
         }
@@ -149,14 +150,14 @@ TEST_F(BallStepTest, TheLandingTurnDoesNotReachTheNextBall)
 
 TEST_F(BallStepTest, StopAndContinueKeepsTheBallOnItsRow)
 {
-    random.QueueTurns({ 1, 1, 2, 1 });
+    random.QueueTurns({1, 1, 2, 1});
     for (int tick = 0; tick < 4; ++tick) {
         experiment.Timer1Tick();
     }
     experiment.StopRun();
     EXPECT_EQ(experiment.State.BallY, 4.9f);
     controls.TakeJournal();
-    random.QueueTurns({ 1, 1, 1, 1, 1, 1 });
+    random.QueueTurns({1, 1, 1, 1, 1, 1});
     experiment.Timer1Tick();
     EXPECT_EQ(controls.TakeJournal().front(), "Picture2.Move 21.8 4.9");
     for (int tick = 0; tick < 5; ++tick) {

@@ -1,5 +1,6 @@
 #include "FakeControls.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace corvanta::test {
@@ -50,7 +51,14 @@ void RecordingSurface::Print(std::string_view text)
 {
     if (record_)
         journal_.push_back(name_ + ".Print " + std::string(text));
-    printed.push_back({ x_, y_, std::string(text) });
+    // Text printed again at the same place stands over itself.
+    auto same
+        = std::find_if(printed.begin(), printed.end(), [this](const Printed& p) { return p.x == x_ && p.y == y_; });
+    if (same != printed.end()) {
+        same->text = text;
+    } else if (!text.empty()) {
+        printed.push_back({x_, y_, std::string(text)});
+    }
     x_ = 0.0f;
     y_ += 1.0f;
 }
@@ -59,7 +67,7 @@ void RecordingSurface::Line(float x1, float y1, float x2, float y2, Rgb colour)
 {
     if (record_)
         journal_.push_back(name_ + ".Line " + Number(x1) + " " + Number(y1) + " " + Number(x2) + " " + Number(y2) + " "
-        + std::to_string(colour.red) + "," + std::to_string(colour.green) + "," + std::to_string(colour.blue));
+            + std::to_string(colour.red) + "," + std::to_string(colour.green) + "," + std::to_string(colour.blue));
     ++lineCount;
 }
 
@@ -86,7 +94,8 @@ void RecordingControls::SetPicture2Visible(bool visible)
 void RecordingControls::SetMarkerVisible(int bin, int element, bool visible)
 {
     if (recordJournal)
-        journal.push_back("o" + std::to_string(bin) + "(" + std::to_string(element) + ").Visible " + (visible ? "1" : "0"));
+        journal.push_back(
+            "o" + std::to_string(bin) + "(" + std::to_string(element) + ").Visible " + (visible ? "1" : "0"));
     markerVisible.at(static_cast<std::size_t>(bin)).at(static_cast<std::size_t>(element)) = visible;
 }
 

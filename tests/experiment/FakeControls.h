@@ -63,9 +63,9 @@ public:
     // Long simulations turn the journal off and check only the kept state.
     bool recordJournal = true;
     std::vector<std::string> journal;
-    RecordingSurface picture1 { "Picture1", journal, recordJournal };
-    RecordingSurface picture3 { "Picture3", journal, recordJournal };
-    RecordingSurface picture4 { "Picture4", journal, recordJournal };
+    RecordingSurface picture1 {"Picture1", journal, recordJournal};
+    RecordingSurface picture3 {"Picture3", journal, recordJournal};
+    RecordingSurface picture4 {"Picture4", journal, recordJournal};
 
     float spriteLeft = 0.0f;
     float spriteTop = 0.0f;

@@ -34,7 +34,10 @@ double ChiSquareUpperTail(double x, int degreesOfFreedom)
 }
 
 // Two-sided p-value of a standard normal z.
-double NormalTwoSided(double z) { return std::erfc(std::fabs(z) / std::sqrt(2.0)); }
+double NormalTwoSided(double z)
+{
+    return std::erfc(std::fabs(z) / std::sqrt(2.0));
+}
 
 struct Sample {
     std::array<std::int64_t, 12> binTotals {}; // [1..11]
@@ -71,7 +74,7 @@ Sample DropBalls(Clock& clock, int balls)
 
 void ExpectBinomialBins(const Sample& sample, int balls)
 {
-    static constexpr std::array<double, 11> kChoose = { 1, 10, 45, 120, 210, 252, 210, 120, 45, 10, 1 };
+    static constexpr std::array<double, 11> kChoose = {1, 10, 45, 120, 210, 252, 210, 120, 45, 10, 1};
     double chi = 0.0;
     for (int bin = 1; bin <= kBinTotal; ++bin) {
         const double expected = balls * kChoose[static_cast<std::size_t>(bin - 1)] / 1024.0;

@@ -19,7 +19,7 @@ struct TallyTest : ::testing::Test {
     RecordingControls controls;
     ScriptedRandom random;
     FakeClock clock;
-    Experiment experiment { controls, random, clock };
+    Experiment experiment {controls, random, clock};
 
     void SetUp() override { experiment.ResetState(); }
 
@@ -61,13 +61,13 @@ TEST_F(TallyTest, TheTwentiethBallInABinEndsTheRunInOrder)
     Land(3, 18);
     controls.TakeJournal();
     Land(3, 1);
-    EXPECT_EQ(controls.TakeJournal(), (Journal { "o3(19).Visible 1" })) << "the 19th ball is an ordinary landing";
+    EXPECT_EQ(controls.TakeJournal(), (Journal {"o3(19).Visible 1"})) << "the 19th ball is an ordinary landing";
 
     Land(3, 1);
-    Journal expected = { "o3(20).Visible 1", "Timer1.Enabled 0", "Picture2.Visible 0", "Command1.Enabled 0",
-        "Command2.Enabled 0", "Command3.Enabled 1", "Command4.Enabled 1", "Command6.Enabled 0" };
-    const Journal ratios
-        = RatioJournal({ "0.000", "0.000", "1.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000" });
+    Journal expected = {"o3(20).Visible 1", "Timer1.Enabled 0", "Picture2.Visible 0", "Command1.Enabled 0",
+        "Command2.Enabled 0", "Command3.Enabled 1", "Command4.Enabled 1", "Command6.Enabled 0"};
+    const Journal ratios = RatioJournal(
+        {"0.000", "0.000", "1.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000"});
     expected.insert(expected.end(), ratios.begin(), ratios.end());
     EXPECT_EQ(controls.TakeJournal(), expected);
     EXPECT_EQ(experiment.State.BinCount(3), 20);
@@ -89,7 +89,7 @@ TEST_F(TallyTest, WithSeveralBinsAtNineteenTheFirstToReceiveABallEndsTheRun)
     // 19 of 210 is 0.0904..., 20 of 210 is 0.0952...
     EXPECT_EQ(PrintedOn4(),
         (std::vector<std::string> {
-            "0.090", "0.090", "0.090", "0.090", "0.090", "0.090", "0.090", "0.095", "0.090", "0.090", "0.090" }));
+            "0.090", "0.090", "0.090", "0.090", "0.090", "0.090", "0.090", "0.095", "0.090", "0.090", "0.090"}));
     for (const auto& printed : controls.picture4.printed) {
         EXPECT_EQ(printed.y, 1.0f);
     }
@@ -103,10 +103,10 @@ TEST_F(TallyTest, StopRunSetsTheButtonsThenPrintsTheRatiosWithoutClearing)
     Land(9, 1);
     controls.TakeJournal();
     experiment.StopRun();
-    Journal expected = { "Timer1.Enabled 0", "Command1.Enabled 1", "Command2.Enabled 0", "Command3.Enabled 1",
-        "Command4.Enabled 1", "Command5.Enabled 1", "Command6.Enabled 1" };
-    const Journal ratios
-        = RatioJournal({ "0.000", "0.333", "0.000", "0.000", "0.333", "0.000", "0.000", "0.000", "0.333", "0.000", "0.000" });
+    Journal expected = {"Timer1.Enabled 0", "Command1.Enabled 1", "Command2.Enabled 0", "Command3.Enabled 1",
+        "Command4.Enabled 1", "Command5.Enabled 1", "Command6.Enabled 1"};
+    const Journal ratios = RatioJournal(
+        {"0.000", "0.333", "0.000", "0.000", "0.333", "0.000", "0.000", "0.000", "0.333", "0.000", "0.000"});
     expected.insert(expected.end(), ratios.begin(), ratios.end());
     EXPECT_EQ(controls.TakeJournal(), expected);
     ASSERT_EQ(controls.picture4.printed.size(), 12u);
@@ -124,7 +124,7 @@ TEST_F(TallyTest, StopBeforeAnyLandingKeepsTheHeadingAloneAndGoesOn)
     const Journal journal = controls.TakeJournal();
     const Journal cursorOnly = RatioJournal({});
     EXPECT_TRUE(std::equal(cursorOnly.begin(), cursorOnly.end(), journal.end() - static_cast<long>(cursorOnly.size())));
-    EXPECT_EQ(PrintedOn4(), (std::vector<std::string> { kRatioHeading }));
+    EXPECT_EQ(PrintedOn4(), (std::vector<std::string> {kRatioHeading}));
     EXPECT_FALSE(controls.timerEnabled);
     EXPECT_FALSE(controls.commandEnabled[2]);
     EXPECT_TRUE(controls.commandEnabled[4]);
@@ -134,7 +134,8 @@ TEST_F(TallyTest, ResetRatioReadoutClearsThenPrintsTheHeadingAtTwoOne)
 {
     experiment.ResetRatioReadout();
     EXPECT_EQ(controls.TakeJournal(),
-        (Journal { "Picture4.Cls", "Picture4.CurrentX 2", "Picture4.CurrentY 1", "Picture4.Print Ratio from experimental results" }));
+        (Journal {"Picture4.Cls", "Picture4.CurrentX 2", "Picture4.CurrentY 1",
+            "Picture4.Print Ratio from experimental results"}));
 }
 
 TEST(RatioText, RoundsAnExactHalfUpAndKeepsThreeDecimals)

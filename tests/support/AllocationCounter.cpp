@@ -5,10 +5,13 @@
 #include <new>
 
 namespace {
-std::atomic<std::size_t> allocations { 0 };
+std::atomic<std::size_t> allocations {0};
 }
 
-std::size_t corvanta::test::AllocationCount() { return allocations.load(std::memory_order_relaxed); }
+std::size_t corvanta::test::AllocationCount()
+{
+    return allocations.load(std::memory_order_relaxed);
+}
 
 void* operator new(std::size_t size)
 {
@@ -19,8 +22,23 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new[](std::size_t size)
+{
+    return operator new(size);
+}
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    std::free(p);
+}

@@ -35,3 +35,20 @@ private:
 };
 
 } // namespace corvanta::test
+
+#include "platform/MediaControl.h"
+
+#include <string>
+#include <vector>
+
+namespace corvanta::test {
+
+// A media control that only remembers what it was told.
+class ListMediaControl final : public MediaControl {
+public:
+    void SetCommand(std::string_view command) override { calls.push_back("Command " + std::string(command)); }
+    void SetFileName(std::string_view fileName) override { calls.push_back("FileName " + std::string(fileName)); }
+    std::vector<std::string> calls;
+};
+
+} // namespace corvanta::test
