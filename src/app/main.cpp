@@ -1,0 +1,88 @@
+// Corvanta: a Galton board for the classroom.
+#include "mainwindow/Form1.h"
+#include "platform/Clock.h"
+#include "platform/LayoutFonts.h"
+#include "platform/ProgramIcon.h"
+#include "platform/RandomSource.h"
+#include "platform/SoundEffectMediaControl.h"
+
+#include <QApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// Until a window can be opened, the toolkit's own chatter is held back: without a display it
+// would print several lines and then abort with a core dump. One clear line and a plain exit
+// status say the same.
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "corvanta: cannot open a window: no usable display (DISPLAY=%s)\n",
+            display != nullptr && *display != '\0' ? display : "unset");
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    (void)message;
+}
+
+int signalPipe[2] = {-1, -1};
+
+void OnTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGTERM, SIGINT and SIGHUP end the program the way closing it does: through the event loop, so
+// that the sound player is settled and every window is torn down in order.
+void QuitOnTerminationSignals(QApplication& app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+        char byte;
+        [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
+        QCoreApplication::exit(0);
+    });
+    struct sigaction action { };
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        ::sigaction(signal, &action, nullptr);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const QtMessageHandler defaultHandler = qInstallMessageHandler(StartupMessageHandler);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(defaultHandler);
+    QApplication::setApplicationName(QStringLiteral("corvanta"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANTA_VERSION));
+    QApplication::setWindowIcon(corvanta::ProgramIcon());
+    QuitOnTerminationSignals(app);
+
+    corvanta::RegisterLayoutFonts();
+
+    corvanta::SoundEffectMediaControl mmControl1;
+    corvanta::TimeMixedRandom random(std::random_device {}());
+    corvanta::SystemClock clock;
+    corvanta::Form1 form1(mmControl1, random, clock);
+    form1.show();
+    const int status = QApplication::exec();
+    mmControl1.SettleBeforeExit();
+    return status;
+}

@@ -1,0 +1,344 @@
+#include "Form1.h"
+
+#include "Form1Layout.h"
+
+#include "helpwindow/Form2.h"
+#include "platform/LayoutFonts.h"
+#include "platform/ProgramActivation.h"
+#include "platform/ProgramIcon.h"
+#include "platform/SurfaceWidget.h"
+#include "platform/Twips.h"
+
+#include <QAccessible>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace corvanta {
+
+namespace {
+
+QFont FontFor(FontId id)
+{
+    switch (id) {
+    case FontId::F1:
+        return LayoutFont(12.0);
+    case FontId::F2:
+        return LayoutFont(11.25);
+    case FontId::F3:
+        return LayoutFont(15.75, true);
+    case FontId::F4:
+        return LayoutFont(9.75, true);
+    case FontId::Default:
+        break;
+    }
+    return {};
+}
+
+// The strips' text: small enough for "0.246" to fit the two units between columns and for the
+// digits to stand inside the 13-pixel inner height.
+QFont StripFont()
+{
+    return LayoutFont(8.0);
+}
+
+void FillBackground(QWidget* widget, QRgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFrame* RedSquare(QWidget* board, int leftTwips, int topTwips)
+{
+    auto* square = new QFrame(board);
+    square->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    square->setLineWidth(kSunkenBorderPixels);
+    FillBackground(square, kSquareRed);
+    // Positions inside the board count from the inner corner, inside its frame.
+    square->setGeometry(kSunkenBorderPixels + TwipsToPixels(leftTwips), kSunkenBorderPixels + TwipsToPixels(topTwips),
+        TwipsToPixels(kSquareTwips), TwipsToPixels(kSquareTwips));
+    square->setFocusPolicy(Qt::NoFocus);
+    return square;
+}
+
+} // namespace
+
+Form1::Form1(MediaControl& mmControl1, RandomSource& random, Clock& clock)
+    : handlers_(*this, random, clock, mmControl1, *this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kForm1Caption));
+    setWindowIcon(ProgramIcon());
+    setFixedSize(TwipsToPixels(kForm1Width), TwipsToPixels(kForm1Height));
+    move(TwipsToPixels(kForm1Left), TwipsToPixels(kForm1Top));
+    BuildControls();
+
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setInterval(kTimer1DesignInterval);
+    connect(&timer1_, &QTimer::timeout, this, [this] { handlers_.Timer1_Timer(); });
+
+    connect(&ProgramActivation::Instance(), &ProgramActivation::activated, this, [this](QWidget* window) {
+        if (window == this) {
+            RunActivation();
+        }
+    });
+
+    exitBoxPresenter = [](QMessageBox& box) { box.exec(); };
+    programEnder = [] { QCoreApplication::exit(0); };
+
+    handlers_.Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::BuildControls()
+{
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlSpec& spec : kForm1Controls) {
+        QWidget* widget = nullptr;
+        const QString caption = QString::fromUtf8(spec.caption);
+        const int number = spec.name[std::char_traits<char>::length(spec.name) - 1] - '0';
+        switch (spec.kind) {
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(caption, this);
+            button->setAutoDefault(false);
+            commands_.at(static_cast<std::size_t>(number)) = button;
+            widget = button;
+            const int command = number;
+            connect(button, &QPushButton::clicked, this, [this, command] {
+                switch (command) {
+                case 1:
+                    handlers_.Command1_Click();
+                    break;
+                case 2:
+                    handlers_.Command2_Click();
+                    break;
+                case 3:
+                    handlers_.Command3_Click();
+                    break;
+                case 4:
+                    handlers_.Command4_Click();
+                    break;
+                case 5:
+                    handlers_.Command5_Click();
+                    break;
+                case 6:
+                    handlers_.Command6_Click();
+                    break;
+                }
+            });
+            tabOrder.emplace_back(spec.tabIndex, button);
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, this);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            label->setWordWrap(true);
+            label->setTextFormat(Qt::PlainText);
+            label->setForegroundRole(QPalette::WindowText);
+            labels_.at(static_cast<std::size_t>(number)) = label;
+            widget = label;
+            break;
+        }
+        case ControlKind::Surface: {
+            auto* surface = new SurfaceWidget(this, spec.unitAcrossTwips, spec.unitDownTwips);
+            surface->setBackColor(spec.back != kNoColour ? QColor(spec.back) : palette().color(QPalette::Window));
+            surface->setForeColor(palette().color(QPalette::WindowText));
+            surface->setTextFont(StripFont());
+            pictures_.at(static_cast<std::size_t>(number)) = surface;
+            widget = surface;
+            break;
+        }
+        }
+        widget->setObjectName(QString::fromUtf8(spec.name));
+        widget->setGeometry(TwipRect(spec.left, spec.top, spec.width, spec.height));
+        widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+        if (spec.font != FontId::Default) {
+            widget->setFont(FontFor(spec.font));
+        }
+        if (spec.back != kNoColour && spec.kind != ControlKind::Surface) {
+            FillBackground(widget, spec.back);
+        }
+    }
+
+    // Keyboard focus moves through the buttons in the layout's tab order.
+    std::sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+
+    SurfaceWidget* board = pictures_[1];
+    picture2_ = RedSquare(board, kSpriteStoredLeft, kSpriteStoredTop);
+    picture2_->setObjectName(QStringLiteral("Picture2"));
+    picture2_->setAccessibleName(QStringLiteral("Ball"));
+    for (int bin = 1; bin <= kBinTotal; ++bin) {
+        for (int element = 1; element <= BinCapacity; ++element) {
+            QFrame* marker = RedSquare(board, MarkerLeft(bin), MarkerTop(element));
+            marker->setObjectName(QStringLiteral("o%1(%2)").arg(bin).arg(element));
+            marker->hide();
+            markers_[static_cast<std::size_t>(bin)][static_cast<std::size_t>(element)] = marker;
+        }
+    }
+    picture2_->raise();
+
+    labels_[1]->setAccessibleDescription(QStringLiteral("Number of balls landed"));
+    for (int number : {3, 4}) {
+        connect(pictures_.at(static_cast<std::size_t>(number)), &SurfaceWidget::textChanged, this,
+            [this, number] { UpdateAccessibleRow(number); });
+    }
+}
+
+QFrame* Form1::Marker(int bin, int element) const
+{
+    return markers_.at(static_cast<std::size_t>(bin)).at(static_cast<std::size_t>(element));
+}
+
+Surface& Form1::Picture1()
+{
+    return *pictures_[1];
+}
+Surface& Form1::Picture3()
+{
+    return *pictures_[3];
+}
+Surface& Form1::Picture4()
+{
+    return *pictures_[4];
+}
+
+void Form1::MovePicture2(float left, float top)
+{
+    picture2_->move(pictures_[1]->ToWidget(left, top));
+}
+
+void Form1::SetPicture2Visible(bool visible)
+{
+    picture2_->setVisible(visible);
+}
+
+void Form1::SetMarkerVisible(int bin, int element, bool visible)
+{
+    Marker(bin, element)->setVisible(visible);
+}
+
+void Form1::SetLabel1Caption(std::string_view text)
+{
+    labels_[1]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void Form1::SetCommandEnabled(int command, bool enabled)
+{
+    Command(command)->setEnabled(enabled);
+}
+
+void Form1::SetTimer1Enabled(bool enabled)
+{
+    timer1Enabled_ = enabled;
+    if (enabled) {
+        timer1_.start();
+    } else {
+        timer1_.stop();
+    }
+}
+
+void Form1::SetTimer1Interval(int milliseconds)
+{
+    // QTimer::setInterval restarts a running timer with the new period.
+    timer1_.setInterval(milliseconds);
+}
+
+void Form1::SetMousePointer(MousePointer pointer)
+{
+    if (pointer == MousePointer::Hourglass) {
+        setCursor(Qt::WaitCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        commands_[1]->setFocus();
+    }
+    // The platform may or may not report an activation when the window first appears.
+    if (ProgramActivation::Instance().NoteActive(this)) {
+        RunActivation();
+    }
+}
+
+void Form1::RunActivation()
+{
+    handlers_.Form_Activate();
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1.0));
+    const int y = TwipsToPixels(kLine2Y);
+    painter.drawLine(TwipsToPixels(kLine2X1), y, TwipsToPixels(kLine2X2), y);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Closed by the frame while the help window stays open: the program lives on until that window
+    // closes too, and the hidden board stops moving.
+    timer1_.stop();
+    QWidget::closeEvent(event);
+}
+
+void Form1::UpdateAccessibleRow(int pictureNumber)
+{
+    SurfaceWidget* surface = pictures_.at(static_cast<std::size_t>(pictureNumber));
+    QList<SurfaceWidget::PrintedText> texts = surface->PrintedTexts();
+    std::sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+    QString row;
+    QStringList values;
+    for (const auto& printed : texts) {
+        const int bin = qRound((printed.x - Experiment::RatioColumn(1)) / 2.0f) + 1;
+        if (printed.x >= Experiment::RatioColumn(1) - 0.5f && bin >= 1 && bin <= kBinTotal) {
+            values << QStringLiteral("bin %1 %2").arg(bin).arg(printed.text);
+        } else {
+            row += printed.text;
+        }
+    }
+    if (!values.isEmpty()) {
+        row += QStringLiteral(": ") + values.join(QStringLiteral(", "));
+    }
+    surface->setAccessibleDescription(row);
+    QAccessibleEvent changed(surface, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void Form1::OpenHelpWindow()
+{
+    corvanta::OpenHelpWindow();
+}
+
+void Form1::ShowExitBox()
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvanta"), QStringLiteral("This software will exit."),
+        QMessageBox::Ok, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    exitBoxPresenter(box);
+}
+
+void Form1::EndProgram()
+{
+    timer1_.stop();
+    CloseHelpWindow();
+    hide();
+    programEnder();
+}
+
+} // namespace corvanta

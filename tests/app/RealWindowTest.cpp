@@ -1,0 +1,149 @@
+// The real program in a real X window: started in an empty folder, driven with xdotool, read back
+// from the screen.
+#include "XSession.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace corvanta::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+XSession* session = nullptr;
+QString sessionProblem;
+
+// Client-area rectangles of the main window (logical pixels at 96 DPI).
+const QRect kLabel1(154, 496, 69, 31);
+const QPoint kHightSpeed(248 + 60, 496 + 12);
+const QPoint kStop(520 + 60, 496 + 12);
+const QPoint kExit(88 + 32, 0 + 12);
+// Picture4's inner row from bin 1's column on: empty while only the heading stands.
+const QRect kRatioValues(10 + 242, 466, 640 - 242 - 10, 13);
+
+int DarkPixels(const QImage& image)
+{
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
+class Program {
+public:
+    explicit Program(const QString& folder)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(folder);
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(QStringLiteral(CORVANTA_EXECUTABLE), {});
+    }
+    ~Program()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(3000);
+        }
+    }
+    QProcess process;
+};
+
+class RealWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!sessionProblem.isEmpty()) {
+            GTEST_SKIP() << sessionProblem.toStdString();
+        }
+        ASSERT_TRUE(folder.isValid());
+    }
+    QTemporaryDir folder;
+};
+
+TEST_F(RealWindow, RunStopAndExitDrivenLikeAUser)
+{
+    Program program(folder.path());
+    ASSERT_TRUE(program.process.waitForStarted(5000));
+    const QString window = XSession::FindWindow(QStringLiteral("^ Corvanta $"), 15s);
+    ASSERT_FALSE(window.isEmpty())
+        << "the main window did not appear; program "
+        << (program.process.state() == QProcess::Running ? "running" : "ended") << ", windows: "
+        << XSession::XDoTool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral(".")}).toStdString();
+
+    QImage label1;
+    ASSERT_TRUE(WaitFor([&] { return DarkPixels(label1 = XSession::Grab(window, kLabel1)) > 0; }, 10s))
+        << "Label1 never showed its count";
+    EXPECT_EQ(DarkPixels(XSession::Grab(window, kRatioValues)), 0) << "only the heading before a run";
+
+    ASSERT_TRUE(XSession::ClickAt(window, kHightSpeed));
+    EXPECT_TRUE(WaitFor([&] { return XSession::Grab(window, kLabel1) != label1; }, 15s))
+        << "no ball landed: Label1 still shows 0";
+
+    ASSERT_TRUE(XSession::ClickAt(window, kStop));
+    EXPECT_TRUE(WaitFor([&] { return DarkPixels(XSession::Grab(window, kRatioValues)) > 20; }, 10s))
+        << "Stop printed no ratios";
+
+    ASSERT_TRUE(XSession::ClickAt(window, kExit));
+    const QString box = XSession::FindWindow(QStringLiteral("^Corvanta$"), 10s);
+    ASSERT_FALSE(box.isEmpty()) << "the exit box did not appear";
+    XSession::XDoTool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
+    XSession::XDoTool({QStringLiteral("key"), QStringLiteral("--window"), box, QStringLiteral("Return")});
+    ASSERT_TRUE(program.process.waitForFinished(10000)) << "the program did not end after OK";
+    EXPECT_EQ(program.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.process.exitCode(), 0);
+}
+
+TEST_F(RealWindow, WithoutADisplayTheProgramSaysSoInOneLine)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder.path());
+    process.start(QStringLiteral(CORVANTA_EXECUTABLE), {});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "no crash";
+    EXPECT_NE(process.exitCode(), 0);
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    EXPECT_EQ(errors.count(QLatin1Char('\n')), 0) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QStringLiteral("display"))) << errors.toStdString();
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty()) << "no core file, nothing written";
+}
+
+} // namespace
+} // namespace corvanta::test
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    // The X server must run before the toolkit connects to it.
+    corvanta::test::XSession session;
+    const QString problem = session.Start();
+    std::unique_ptr<QGuiApplication> app;
+    if (problem.isEmpty()) {
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        session.StartWindowManager();
+        corvanta::test::session = &session;
+    } else {
+        corvanta::test::sessionProblem = problem;
+    }
+    const int result = RUN_ALL_TESTS();
+    app.reset();
+    return result;
+}
