@@ -189,7 +189,6 @@ void Form1::BuildControls()
     }
     picture2_->raise();
 
-    labels_[1]->setAccessibleDescription(QStringLiteral("Number of balls landed"));
     for (int number : {3, 4}) {
         connect(pictures_.at(static_cast<std::size_t>(number)), &SurfaceWidget::textChanged, this,
             [this, number] { UpdateAccessibleRow(number); });
@@ -231,7 +230,10 @@ void Form1::SetMarkerVisible(int bin, int element, bool visible)
 
 void Form1::SetLabel1Caption(std::string_view text)
 {
-    labels_[1]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    labels_[1]->setText(caption);
+    // A screen reader hears the count with what it counts.
+    labels_[1]->setAccessibleName(QStringLiteral("Number of Experiments: ") + caption);
 }
 
 void Form1::SetCommandEnabled(int command, bool enabled)

@@ -38,7 +38,7 @@ inline constexpr std::array<ControlSpec, 12> kForm1Controls { {
     { "Picture3", ControlKind::Surface,     120, 6600,  9615,  255, "",                      kNoColour,                FontId::Default, 230, 238.87605, 31.500925, "Theoretical mathematical probability" },
     { "Picture4", ControlKind::Surface,     120, 6960,  9615,  255, "",                      kNoColour,                FontId::Default, 231, 238.87605, 31.500925, "Ratio from experimental results" },
     { "Label2",   ControlKind::Label,       720, 7440,  1455,  495, "Number of Experiments", qRgb(255, 255, 255),      FontId::F4, 226, 0, 0, "Number of Experiments" },
-    { "Label1",   ControlKind::Label,      2310, 7440,  1035,  465, "",                      qRgb(255, 255, 255),      FontId::F3, 223, 0, 0, "Number of Experiments count" },
+    { "Label1",   ControlKind::Label,      2310, 7440,  1035,  465, "",                      qRgb(255, 255, 255),      FontId::F3, 223, 0, 0, "Number of Experiments" },
     { "Command1", ControlKind::PushButton, 3720, 7440,  1815,  375, "HightSpeed",            kNoColour,                FontId::F1,   0, 0, 0, "HightSpeed" },
     { "Command6", ControlKind::PushButton, 5760, 7440,  1815,  375, "LowSpeed",              kNoColour,                FontId::F1, 233, 0, 0, "LowSpeed" },
     { "Command2", ControlKind::PushButton, 7800, 7440,  1815,  375, "Stop",                  kNoColour,                FontId::F1, 224, 0, 0, "Stop" },
