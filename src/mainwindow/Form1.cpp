@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -41,11 +42,25 @@ QFont FontFor(FontId id)
     return {};
 }
 
-// The strips' text: small enough for "0.246" to fit the two units between columns and for the
-// digits to stand inside the 13-pixel inner height.
-QFont StripFont()
+// The strips' text: 8 pt of the layout's face, smaller if the installed face is wider, so that a
+// value such as "0.246" fits the two units between columns, the longer heading ends before the first
+// column, and the digits stand inside the 13-pixel inner height.
+QFont StripFont(double unitAcrossPixels, double unitDownPixels, int innerHeight)
 {
-    return LayoutFont(8.0);
+    const double columnWidth = 2.0 * unitAcrossPixels;
+    const double headingWidth = (Experiment::RatioColumn(1) - kHeadingX) * unitAcrossPixels;
+    const double rowTop = kRowY * unitDownPixels;
+    QFont font = LayoutFont(8.0);
+    for (double size = 8.0; size >= 5.0; size -= 0.25) {
+        font.setPointSizeF(size);
+        const QFontMetricsF metrics(font);
+        if (metrics.horizontalAdvance(QStringLiteral("0.246")) < columnWidth
+            && metrics.horizontalAdvance(QString::fromUtf8(kTheoreticalHeading)) < headingWidth
+            && rowTop + metrics.ascent() <= innerHeight) {
+            break;
+        }
+    }
+    return font;
 }
 
 void FillBackground(QWidget* widget, QRgb colour)
@@ -152,7 +167,8 @@ void Form1::BuildControls()
             auto* surface = new SurfaceWidget(this, spec.unitAcrossTwips, spec.unitDownTwips);
             surface->setBackColor(spec.back != kNoColour ? QColor(spec.back) : palette().color(QPalette::Window));
             surface->setForeColor(palette().color(QPalette::WindowText));
-            surface->setTextFont(StripFont());
+            surface->setTextFont(StripFont(spec.unitAcrossTwips / kTwipsPerPixel, spec.unitDownTwips / kTwipsPerPixel,
+                TwipsToPixels(spec.height) - 2 * kSunkenBorderPixels));
             pictures_.at(static_cast<std::size_t>(number)) = surface;
             widget = surface;
             break;

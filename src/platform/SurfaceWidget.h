@@ -28,6 +28,7 @@ public:
     void setForeColor(const QColor& colour);
     // The font that Print uses.
     void setTextFont(const QFont& font);
+    const QFont& TextFont() const { return textFont_; }
 
     // Surface
     void Cls() override;

@@ -212,7 +212,7 @@ TEST_F(Form1WidgetTest, TheoreticalRowStartsAtEachColumnAndFitsItsStrip)
     EXPECT_FALSE(
         darkInColumns(qRound(Picture3Point(14.6, 0).x()), qRound(Picture3Point(36, 0).x()), bottom - 1, bottom));
     // "0.246" fits the two units before the next column.
-    const QFontMetrics metrics(LayoutFont(8.0));
+    const QFontMetrics metrics(form->Picture(3)->TextFont());
     EXPECT_LT(metrics.horizontalAdvance(QStringLiteral("0.246")), qRound(2 * 238.87605 / 15));
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/LayoutFonts.h"
 
+#include <QtGlobal>
+
 bool corvanta::test::NeedsApplication()
 {
     return true;
