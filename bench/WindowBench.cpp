@@ -2,9 +2,11 @@
 // 220 markers takes.
 #include "support/NullControls.h"
 
+#include "helpwindow/Form2.h"
 #include "mainwindow/Form1.h"
 #include "platform/Clock.h"
 #include "platform/LayoutFonts.h"
+#include "platform/MemoryTuning.h"
 #include "platform/RandomSource.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <unistd.h>
 
 namespace corvanta {
 namespace {
@@ -117,6 +120,75 @@ void InitMarkerReset(benchmark::State& state)
     }
 }
 BENCHMARK(InitMarkerReset)->Unit(benchmark::kMillisecond);
+
+long ResidentKilobytes()
+{
+    long pages = 0;
+    long resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) {
+            resident = 0;
+        }
+        std::fclose(statm);
+    }
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// One help window opened and closed.
+void HelpCycle(Window& window)
+{
+    window.form.Command(5)->click();
+    QCoreApplication::processEvents();
+    CloseHelpWindow();
+    window.form.activateWindow();
+    QCoreApplication::processEvents();
+}
+
+// One complete run, then Init; a Stop at the start of the next leaves Help enabled again.
+void CompleteRun(Window& window)
+{
+    window.form.Command(1)->click();
+    while (window.form.Timer1().isActive()) {
+        window.form.Handlers().Timer1_Timer();
+    }
+    QCoreApplication::processEvents();
+    window.form.Command(4)->click();
+    window.form.Command(1)->click();
+    window.form.Command(2)->click();
+    QCoreApplication::processEvents();
+}
+
+// Resident memory after 1,000 help-window cycles and 100 complete runs, against after the first of each.
+void SoakResidentGrowth(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Window window;
+        HelpCycle(window);
+        CompleteRun(window);
+        const long afterFirst = ResidentKilobytes();
+        for (int cycle = 1; cycle < 1000; ++cycle) {
+            HelpCycle(window);
+            if (cycle % 10 == 0) {
+                CompleteRun(window);
+            }
+        }
+        state.counters["rss_after_first_kb"] = static_cast<double>(afterFirst);
+        state.counters["rss_growth_kb"] = static_cast<double>(ResidentKilobytes() - afterFirst);
+        state.counters["balls_landed_last_run"] = window.form.Handlers().experiment.State.ExperimentCount;
+    }
+}
+// What handing freed memory back costs when a help window closes, with the program's heap around.
+void ReturnFreedMemory(benchmark::State& state)
+{
+    Window window;
+    HelpCycle(window);
+    for (auto _ : state) {
+        ReturnFreedMemoryToTheSystem();
+    }
+}
+BENCHMARK(ReturnFreedMemory)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK(SoakResidentGrowth)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace corvanta

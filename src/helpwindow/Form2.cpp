@@ -2,13 +2,16 @@
 
 #include "HelpText.h"
 #include "platform/LayoutFonts.h"
+#include "platform/MemoryTuning.h"
 #include "platform/ProgramActivation.h"
 #include "platform/SurfaceWidget.h"
 #include "platform/Twips.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace corvanta {
 
@@ -98,6 +101,9 @@ Form2* OpenHelpWindow()
     QPointer<Form2>& window = HelpWindow();
     if (window.isNull()) {
         window = new Form2;
+        // Once the window is gone, hand its memory back (see ReturnFreedMemoryToTheSystem).
+        QObject::connect(
+            window, &QObject::destroyed, qApp, [] { QTimer::singleShot(0, qApp, &ReturnFreedMemoryToTheSystem); });
     }
     window->show();
     window->raise();
