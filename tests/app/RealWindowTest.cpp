@@ -99,10 +99,33 @@ TEST_F(RealWindow, RunStopAndExitDrivenLikeAUser)
     ASSERT_TRUE(XSession::ClickAt(window, kExit));
     const QString box = XSession::FindWindow(QStringLiteral("^Corvanta$"), 10s);
     ASSERT_FALSE(box.isEmpty()) << "the exit box did not appear";
+    // A key sent to a window without the keyboard focus may be ignored: wait for the focus first.
     XSession::XDoTool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
-    XSession::XDoTool({QStringLiteral("key"), QStringLiteral("--window"), box, QStringLiteral("Return")});
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return XSession::XDoTool({QStringLiteral("getwindowfocus"), QStringLiteral("-f")}) == box;
+        },
+        5s));
+    XSession::XDoTool({QStringLiteral("key"), QStringLiteral("Return")});
     ASSERT_TRUE(program.process.waitForFinished(10000)) << "the program did not end after OK";
     EXPECT_EQ(program.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.process.exitCode(), 0);
+}
+
+TEST_F(RealWindow, TerminationSignalDuringARunEndsTheProgramCleanly)
+{
+    Program program(folder.path());
+    ASSERT_TRUE(program.process.waitForStarted(5000));
+    const QString window = XSession::FindWindow(QStringLiteral("^ Corvanta $"), 15s);
+    ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";
+    QImage label1;
+    ASSERT_TRUE(WaitFor([&] { return DarkPixels(label1 = XSession::Grab(window, kLabel1)) > 0; }, 10s));
+    ASSERT_TRUE(XSession::ClickAt(window, kHightSpeed));
+    ASSERT_TRUE(WaitFor([&] { return XSession::Grab(window, kLabel1) != label1; }, 15s)) << "the run did not start";
+
+    program.process.terminate(); // SIGTERM
+    ASSERT_TRUE(program.process.waitForFinished(10000)) << "SIGTERM did not end the program";
+    EXPECT_EQ(program.process.exitStatus(), QProcess::NormalExit) << "ended by its own hand, not by the signal";
     EXPECT_EQ(program.process.exitCode(), 0);
 }
 

@@ -9,9 +9,21 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace corvanta::test {
+
+namespace {
+
+// The X server and the window manager end with the test process, even when it is killed.
+void DieWithParent()
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+}
+
+} // namespace
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
 {
@@ -55,6 +67,7 @@ QString XSession::Start()
         display_ = QStringLiteral(":%1").arg(number);
         break;
     }
+    xvfb_.setChildProcessModifier(DieWithParent);
     xvfb_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     xvfb_.setStandardOutputFile(QProcess::nullDevice());
     xvfb_.start(xvfb,
@@ -77,6 +90,7 @@ bool XSession::StartWindowManager()
     if (openbox.isEmpty()) {
         return false;
     }
+    windowManager_.setChildProcessModifier(DieWithParent);
     windowManager_.setStandardOutputFile(QProcess::nullDevice());
     windowManager_.setStandardErrorFile(QProcess::nullDevice());
     windowManager_.start(openbox, {QStringLiteral("--sm-disable")});
