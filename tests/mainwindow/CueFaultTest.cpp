@@ -1,5 +1,7 @@
 // Bad cue files and no sound device never cost a button its work or the run a tick: the program
 // with its real cue player, in a folder whose cues are broken in each way a folder can break them.
+#include "FakeControls.h"
+
 #include "helpwindow/Form2.h"
 #include "mainwindow/Form1.h"
 #include "platform/Clock.h"
@@ -111,16 +113,11 @@ protected:
     std::optional<int> previousFsuid;
 };
 
-class StillClock final : public Clock {
-public:
-    float SecondsSinceMidnight() override { return 3000.0f; }
-};
-
 TEST_P(CueFault, EveryButtonDoesItsWorkAndNoTickIsLost)
 {
     SoundEffectMediaControl mmControl1;
     TimeMixedRandom random(17);
-    StillClock clock;
+    test::FakeClock clock;
     Form1 form(mmControl1, random, clock);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -181,7 +178,7 @@ TEST(CueFaultControl, IntactCuesAreHandedToTheSoundSystem)
     {
         SoundEffectMediaControl mmControl1;
         TimeMixedRandom random(17);
-        StillClock clock;
+        test::FakeClock clock;
         Form1 form(mmControl1, random, clock);
         form.show();
         form.Command(5)->click();

@@ -1,5 +1,6 @@
 // Without the layout face's metric twin the program still starts: it warns once on stderr, and the
 // strips' text still fits between its columns and inside its strip.
+#include "FakeControls.h"
 #include "support/NullControls.h"
 
 #include "mainwindow/Form1.h"
@@ -27,11 +28,6 @@ namespace {
 std::string fallbackWarning;
 bool fallbackRegistered = true;
 
-class StillClock final : public corvanta::Clock {
-public:
-    float SecondsSinceMidnight() override { return 0.0f; }
-};
-
 TEST(FallbackFont, TheProgramWarnsAndItsRowsStillFit)
 {
     if (QFontDatabase::families().contains(corvanta::kLayoutFaceTwin)) {
@@ -44,7 +40,7 @@ TEST(FallbackFont, TheProgramWarnsAndItsRowsStillFit)
 
     corvanta::test::ListMediaControl mmControl1;
     corvanta::TimeMixedRandom random;
-    StillClock clock;
+    corvanta::test::FakeClock clock;
     corvanta::Form1 form(mmControl1, random, clock);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

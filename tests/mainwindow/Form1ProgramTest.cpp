@@ -1,4 +1,5 @@
 // The main window as a user meets it: the exit box, keyboard use, screen readers, closing by the frame.
+#include "FakeControls.h"
 #include "support/NullControls.h"
 
 #include "helpwindow/Form2.h"
@@ -23,15 +24,10 @@
 namespace corvanta {
 namespace {
 
-class StillClock final : public Clock {
-public:
-    float SecondsSinceMidnight() override { return 2000.0f; }
-};
-
 struct Form1ProgramTest : ::testing::Test {
     test::ListMediaControl mmControl1;
     TimeMixedRandom random {9};
-    StillClock clock;
+    test::FakeClock clock;
     std::unique_ptr<Form1> form;
 
     void SetUp() override

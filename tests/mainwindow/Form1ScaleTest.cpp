@@ -1,4 +1,5 @@
 // The main window on a screen at twice the pixel density (run with QT_SCALE_FACTOR=2).
+#include "FakeControls.h"
 #include "support/NullControls.h"
 
 #include "mainwindow/Form1.h"
@@ -15,11 +16,6 @@
 namespace corvanta {
 namespace {
 
-class StillClock final : public Clock {
-public:
-    float SecondsSinceMidnight() override { return 0.0f; }
-};
-
 TEST(Form1ScaleTest, LinesStayOneLogicalPixelWideAndInPlaceAtTwiceTheDensity)
 {
     if (qEnvironmentVariable("QT_SCALE_FACTOR") != QStringLiteral("2")) {
@@ -27,7 +23,7 @@ TEST(Form1ScaleTest, LinesStayOneLogicalPixelWideAndInPlaceAtTwiceTheDensity)
     }
     test::ListMediaControl mmControl1;
     TimeMixedRandom random;
-    StillClock clock;
+    test::FakeClock clock;
     Form1 form(mmControl1, random, clock);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

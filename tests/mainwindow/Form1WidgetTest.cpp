@@ -1,5 +1,6 @@
 // The main window on the offscreen platform at 96 DPI: geometry from the layout table, pixels of the
 // board and the strips where the geometry puts them, persistent drawing and activation.
+#include "FakeControls.h"
 #include "support/NullControls.h"
 
 #include "mainwindow/Form1.h"
@@ -26,11 +27,6 @@
 
 namespace corvanta {
 namespace {
-
-class StillClock final : public Clock {
-public:
-    float SecondsSinceMidnight() override { return 1000.0f; }
-};
 
 // Board units to window pixels, from the layout: the board's inner area starts at (1320 + 30,
 // 480 + 30) twips; one unit is 238.875 twips across and 297.75 down.
@@ -72,7 +68,7 @@ bool IsDark(QRgb pixel)
 struct Form1WidgetTest : ::testing::Test {
     test::ListMediaControl mmControl1;
     TimeMixedRandom random {5};
-    StillClock clock;
+    test::FakeClock clock;
     std::unique_ptr<Form1> form;
 
     void SetUp() override
