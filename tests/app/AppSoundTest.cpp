@@ -3,33 +3,29 @@
 // program is ended by its Exit button and the OK of its box, many times in a row, with and without a
 // server to talk to. A program that does not end is attached with gdb and its threads' stacks are
 // part of the failure message.
+#include "ProgramUnderTest.h"
 #include "XSession.h"
 
 #include "CueDesign.h"
+#include "SoundServerSupport.h"
 #include "WaveTestSupport.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/prctl.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <span>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -54,64 +50,6 @@ const QString kHelpTitle = QStringLiteral("^ Corvanta.*Help");
 constexpr int kRounds = 20;
 constexpr int kExitBoundMs = 10'000;
 
-QString RuntimeDirectory()
-{
-    return qEnvironmentVariable("XDG_RUNTIME_DIR");
-}
-
-QString ReadText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
-}
-
-int DarkPixels(const QImage& image)
-{
-    int dark = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
-        }
-    }
-    return dark;
-}
-
-// Makes a child end when this test program dies (killed by a time limit, say) instead of outliving
-// it: the signal is sent when the thread that started the child exits.
-void EndWithTheTests(QProcess& process, int signal)
-{
-    process.setChildProcessModifier([signal] { ::prctl(PR_SET_PDEATHSIG, signal); });
-}
-
-// Runs a short helper to its end (bounded) and reports whether it succeeded.
-bool RunHelper(const QString& program, const QStringList& arguments, QString* output = nullptr, int boundMs = 5000)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    const bool finished = process.waitForStarted(5000) && process.waitForFinished(boundMs);
-    if (!finished) {
-        process.kill();
-        process.waitForFinished(2000);
-    }
-    if (output != nullptr) {
-        *output = QString::fromLocal8Bit(process.readAll());
-    }
-    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
-void EndProcess(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning) {
-        return;
-    }
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-}
-
 // The stacks of every thread of a running process, or why they could not be read.
 std::string Backtrace(qint64 pid)
 {
@@ -128,158 +66,16 @@ std::string Backtrace(qint64 pid)
     return output.toStdString();
 }
 
-// A private PulseAudio server in the runtime folder, with a null sink "cap" as its default sink.
-class SoundServer {
-public:
-    ~SoundServer() { Stop(); }
-
-    // Returns an empty string, or why the server is not usable.
-    std::string Start()
-    {
-        pactl_ = QStandardPaths::findExecutable(QStringLiteral("pactl"));
-        const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-        const QString log = RuntimeDirectory() + QStringLiteral("/server.log");
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.setStandardOutputFile(log);
-        EndWithTheTests(process_, SIGTERM);
-        // The sink is loaded before the socket, so a server that answers has its sink.
-        process_.start(pulseaudio,
-            {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=cap"), QStringLiteral("-L"),
-                QStringLiteral("module-native-protocol-unix")});
-        const QString socket = RuntimeDirectory() + QStringLiteral("/pulse/native");
-        const bool up = process_.waitForStarted(5000)
-            && WaitFor([&] { return QFileInfo::exists(socket) || process_.state() == QProcess::NotRunning; }, 10s)
-            && process_.state() == QProcess::Running;
-        if (!up) {
-            return "the sound server did not start: " + ReadText(log).toStdString();
-        }
-        QString output;
-        if (!RunHelper(pactl_, {QStringLiteral("set-default-sink"), QStringLiteral("cap")}, &output)) {
-            return "pactl set-default-sink failed: " + output.toStdString();
-        }
-        return {};
-    }
-
-    void Stop()
-    {
-        if (process_.state() == QProcess::Running) {
-            RunHelper(pactl_, {QStringLiteral("exit")});
-        }
-        if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-
-private:
-    QString pactl_;
-    QProcess process_;
-};
-
-// parec recording the null sink's monitor as 16-bit mono at the cues' rate.
-class Recorder {
-public:
-    explicit Recorder(const QString& directory)
-        : raw_(directory + QStringLiteral("/capture.raw"))
-        , log_(directory + QStringLiteral("/parec.log"))
-    {
-    }
-    ~Recorder() { Stop(); }
-    Recorder(const Recorder&) = delete;
-    Recorder& operator=(const Recorder&) = delete;
-
-    // Starts parec and waits until its stream is connected to the monitor.
-    bool Start()
-    {
-        process_.setStandardOutputFile(raw_);
-        process_.setStandardErrorFile(log_);
-        EndWithTheTests(process_, SIGKILL);
-        process_.start(QStandardPaths::findExecutable(QStringLiteral("parec")),
-            {QStringLiteral("-v"), QStringLiteral("-d"), QStringLiteral("cap.monitor"),
-                QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(kSampleRate),
-                QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=20")});
-        return process_.waitForStarted(5000)
-            && WaitFor(
-                [this] {
-                    return Log().contains(QStringLiteral("Connected to device"))
-                        || process_.state() == QProcess::NotRunning;
-                },
-                5s)
-            && process_.state() == QProcess::Running;
-    }
-    void Stop() { EndProcess(process_); }
-
-    std::vector<std::int16_t> Samples() const
-    {
-        QFile file(raw_);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return {};
-        }
-        const QByteArray bytes = file.readAll();
-        std::vector<std::int16_t> samples(static_cast<std::size_t>(bytes.size()) / 2);
-        for (std::size_t i = 0; i < samples.size(); ++i) {
-            const auto low = static_cast<unsigned char>(bytes[static_cast<qsizetype>(2 * i)]);
-            const auto high = static_cast<unsigned char>(bytes[static_cast<qsizetype>(2 * i + 1)]);
-            samples[i] = static_cast<std::int16_t>(low | (high << 8));
-        }
-        return samples;
-    }
-    QString Log() const { return ReadText(log_); }
-
-private:
-    QString raw_;
-    QString log_;
-    QProcess process_;
-};
-
-std::string Describe(const std::vector<ToneRun>& runs)
+// The program's environment: the X platform, unscaled so that the rectangles above hold, and the
+// given sound server.
+QProcessEnvironment ProgramEnvironment(const QString& pulseServer)
 {
-    std::ostringstream text;
-    text << runs.size() << " runs:";
-    for (const ToneRun& run : runs) {
-        text << " [" << run.frequencyHz << " Hz from " << run.firstFrame * kFrameMs << " ms for "
-             << run.frames * kFrameMs << " ms]";
-    }
-    return text.str();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    environment.insert(QStringLiteral("PULSE_SERVER"), pulseServer);
+    return environment;
 }
-
-// The real program, started in a folder; its error output goes to a log file. A program still
-// running at the end is killed.
-class Program {
-public:
-    Program(const QString& folder, const QString& log, const QString& pulseServer)
-        : log_(log)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
-        environment.insert(QStringLiteral("PULSE_SERVER"), pulseServer);
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(folder);
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(log);
-        EndWithTheTests(process, SIGKILL);
-        process.start(QStringLiteral(CORVANTA_EXECUTABLE), {});
-    }
-    ~Program()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(3000);
-        }
-    }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-
-    std::string Errors() const { return ReadText(log_).toStdString(); }
-    bool Running() const { return process.state() != QProcess::NotRunning; }
-
-    QProcess process;
-
-private:
-    QString log_;
-};
 
 bool WindowVisible(const QString& titlePattern)
 {
@@ -414,24 +210,19 @@ protected:
     // Starts the private server once for the test program; skips the test when it cannot run here.
     void RequireServer()
     {
-        for (const char* tool : {"pulseaudio", "pactl", "parec"}) {
-            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
-                GTEST_SKIP() << "needs pulseaudio, pactl and parec (Debian packages pulseaudio and "
-                                "pulseaudio-utils); "
-                             << tool << " is missing here";
-            }
+        if (const QString tool = MissingSoundTool(); !tool.isEmpty()) {
+            GTEST_SKIP() << "needs pulseaudio, pactl and parec (Debian packages pulseaudio and "
+                            "pulseaudio-utils); "
+                         << tool.toStdString() << " is missing here";
         }
         if (!server_) {
-            server_ = std::make_unique<SoundServer>();
+            server_ = std::make_unique<PrivateSoundServer>();
             serverProblem_ = server_->Start();
         }
         ASSERT_TRUE(serverProblem_.empty()) << serverProblem_;
     }
 
-    QString ServerAddress() const
-    {
-        return QStringLiteral("unix:") + RuntimeDirectory() + QStringLiteral("/pulse/native");
-    }
+    QString ServerAddress() const { return PrivateSoundServer::Address(); }
     QString NoServerAddress() const
     {
         return QStringLiteral("unix:") + RuntimeDirectory() + QStringLiteral("/no-server-here/native");
@@ -446,8 +237,8 @@ protected:
         int extraReturns = 0;
         for (int round = 0; round < rounds; ++round) {
             SCOPED_TRACE("round " + std::to_string(round));
-            Program program(
-                folder_.path(), scratch_.filePath(QStringLiteral("corvanta-%1.log").arg(round)), pulseServer);
+            Program program(folder_.path(), ProgramEnvironment(pulseServer),
+                scratch_.filePath(QStringLiteral("corvanta-%1.log").arg(round)));
             ASSERT_TRUE(program.process.waitForStarted(5000)) << program.process.errorString().toStdString();
             const QString window = WaitForMainWindow(program);
             ASSERT_FALSE(window.isEmpty())
@@ -478,7 +269,7 @@ protected:
                   << std::endl;
     }
 
-    inline static std::unique_ptr<SoundServer> server_;
+    inline static std::unique_ptr<PrivateSoundServer> server_;
     inline static std::string serverProblem_;
     QTemporaryDir folder_; // where the program runs, with the two cues
     QTemporaryDir scratch_; // logs and the recording
@@ -493,7 +284,8 @@ TEST_F(AppSound, HelpPlaysTheRisingChime)
     Recorder recorder(scratch_.path());
     ASSERT_TRUE(recorder.Start()) << recorder.Log().toStdString();
 
-    Program program(folder_.path(), scratch_.filePath(QStringLiteral("corvanta.log")), ServerAddress());
+    Program program(
+        folder_.path(), ProgramEnvironment(ServerAddress()), scratch_.filePath(QStringLiteral("corvanta.log")));
     ASSERT_TRUE(program.process.waitForStarted(5000)) << program.process.errorString().toStdString();
     const QString window = WaitForMainWindow(program);
     ASSERT_FALSE(window.isEmpty()) << "the main window did not appear; windows: " << WindowList() << "\n"
@@ -505,13 +297,7 @@ TEST_F(AppSound, HelpPlaysTheRisingChime)
     const std::size_t needed = SamplesFor(kFirstToneMs + kSecondToneMs + 100);
     QElapsedTimer sinceClick;
     sinceClick.start();
-    const bool complete = WaitFor(
-        [&] {
-            const auto samples = recorder.Samples();
-            const auto first = std::find_if(samples.begin(), samples.end(), [](std::int16_t s) { return s != 0; });
-            return first != samples.end() && static_cast<std::size_t>(samples.end() - first) >= needed;
-        },
-        15s);
+    const bool complete = WaitFor([&] { return recorder.HoldsAfterTheFirstSound(needed); }, 15s);
     const qint64 recordedAfterMs = sinceClick.elapsed();
     recorder.Stop();
     const auto samples = recorder.Samples();
@@ -566,40 +352,29 @@ TEST_F(AppSound, WithoutAServerTheSameTwentyExitsEndCleanly)
 
 int main(int argc, char** argv)
 {
-    // A fresh private runtime folder (0700) for this process and its children: the sound server's
-    // socket, PulseAudio's cookie and settings (under HOME) never touch the user's own, and parallel
-    // runs never share a server.
-    char runtime[] = "/tmp/corvanta-appsound-XXXXXX";
-    if (::mkdtemp(runtime) == nullptr) {
-        std::perror("app_sound_tests: mkdtemp");
+    // The sound server's socket and PulseAudio's cookie and settings stay in a folder of this run's own.
+    const corvanta::test::PrivateRuntimeFolder runtime("corvanta-appsound", "app_sound_tests");
+    if (!runtime.Made()) {
         return 1;
     }
-    ::setenv("XDG_RUNTIME_DIR", runtime, 1);
-    ::setenv("HOME", runtime, 1);
-    const std::string server = std::string("unix:") + runtime + "/pulse/native";
-    ::setenv("PULSE_SERVER", server.c_str(), 1);
 
     ::testing::InitGoogleTest(&argc, argv);
-    int result = 0;
-    {
-        // The X server must run before the toolkit connects to it.
-        corvanta::test::XSession session;
-        QString problem = session.Start();
-        if (problem.isEmpty() && QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
-            problem = QStringLiteral("xdotool is not installed (Debian package xdotool)");
-        }
-        std::unique_ptr<QGuiApplication> app;
-        if (problem.isEmpty()) {
-            ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-            app = std::make_unique<QGuiApplication>(argc, argv);
-            if (!session.StartWindowManager()) {
-                problem = QStringLiteral("openbox did not start (Debian package openbox): windows cannot be activated");
-            }
-        }
-        corvanta::test::sessionProblem = problem;
-        result = RUN_ALL_TESTS();
-        app.reset();
+    // The X server must run before the toolkit connects to it.
+    corvanta::test::XSession session;
+    QString problem = session.Start();
+    if (problem.isEmpty() && QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+        problem = QStringLiteral("xdotool is not installed (Debian package xdotool)");
     }
-    QDir(QString::fromLocal8Bit(runtime)).removeRecursively();
+    std::unique_ptr<QGuiApplication> app;
+    if (problem.isEmpty()) {
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        if (!session.StartWindowManager()) {
+            problem = QStringLiteral("openbox did not start (Debian package openbox): windows cannot be activated");
+        }
+    }
+    corvanta::test::sessionProblem = problem;
+    const int result = RUN_ALL_TESTS();
+    app.reset();
     return result;
 }

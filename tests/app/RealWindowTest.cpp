@@ -1,5 +1,6 @@
 // The real program in a real X window: started in an empty folder, driven with xdotool, read back
 // from the screen.
+#include "ProgramUnderTest.h"
 #include "XSession.h"
 
 #include <QDir>
@@ -28,38 +29,15 @@ const QPoint kExit(88 + 32, 0 + 12);
 // Picture4's inner row from bin 1's column on: empty while only the heading stands.
 const QRect kRatioValues(10 + 242, 466, 640 - 242 - 10, 13);
 
-int DarkPixels(const QImage& image)
+// The test program's environment without its platform choice and scale factor: the program starts
+// as it would from a desktop, and draws unscaled at the 96 DPI that the rectangles above assume.
+QProcessEnvironment ProgramEnvironment()
 {
-    int dark = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
-        }
-    }
-    return dark;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    return environment;
 }
-
-class Program {
-public:
-    explicit Program(const QString& folder)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(folder);
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(QStringLiteral(CORVANTA_EXECUTABLE), {});
-    }
-    ~Program()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(3000);
-        }
-    }
-    QProcess process;
-};
 
 class RealWindow : public ::testing::Test {
 protected:
@@ -75,7 +53,7 @@ protected:
 
 TEST_F(RealWindow, RunStopAndExitDrivenLikeAUser)
 {
-    Program program(folder.path());
+    Program program(folder.path(), ProgramEnvironment());
     ASSERT_TRUE(program.process.waitForStarted(5000));
     const QString window = XSession::FindWindow(QStringLiteral("^ Corvanta $"), 15s);
     ASSERT_FALSE(window.isEmpty())
@@ -114,7 +92,7 @@ TEST_F(RealWindow, RunStopAndExitDrivenLikeAUser)
 
 TEST_F(RealWindow, TerminationSignalDuringARunEndsTheProgramCleanly)
 {
-    Program program(folder.path());
+    Program program(folder.path(), ProgramEnvironment());
     ASSERT_TRUE(program.process.waitForStarted(5000));
     const QString window = XSession::FindWindow(QStringLiteral("^ Corvanta $"), 15s);
     ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";

@@ -39,6 +39,17 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     return true;
 }
 
+int DarkPixels(const QImage& image)
+{
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
 XSession::~XSession()
 {
     for (QProcess* process : {&windowManager_, &xvfb_}) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -12,6 +13,9 @@ namespace corvanta::test {
 
 // Waits, processing Qt events, until the condition holds or the time is up.
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
+
+// How many pixels of the image are darker than mid-grey: text or lines drawn on a light background.
+int DarkPixels(const QImage& image);
 
 // A private X server (Xvfb) with a small window manager, for tests of the real program's window.
 // Start() must run before the test's QGuiApplication connects to it.

@@ -4,23 +4,18 @@
 #include "platform/SoundEffectMediaControl.h"
 
 #include "CueDesign.h"
+#include "SoundServerSupport.h"
 #include "WaveTestSupport.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <memory>
-#include <sstream>
+#include <span>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -33,158 +28,20 @@ using namespace std::chrono_literals;
 constexpr qint64 kBoundNs = 50'000'000; // 50 ms
 constexpr qint64 kSettleBoundNs = (SoundEffectMediaControl::kSettleTimeoutMs + 100) * qint64 {1'000'000};
 
-QString RuntimeDirectory()
-{
-    return qEnvironmentVariable("XDG_RUNTIME_DIR");
-}
-
-QString ReadText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
-}
-
-// Runs a short helper to its end (bounded) and reports whether it succeeded.
-bool RunHelper(const QString& program, const QStringList& arguments, QString* output = nullptr)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    const bool finished = process.waitForStarted(5000) && process.waitForFinished(5000);
-    if (!finished) {
-        process.kill();
-        process.waitForFinished(2000);
-    }
-    if (output != nullptr) {
-        *output = QString::fromLocal8Bit(process.readAll());
-    }
-    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
-void EndProcess(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning) {
-        return;
-    }
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-}
-
-// parec recording the null sink's monitor as 16-bit mono at the cues' rate.
-class Recorder {
-public:
-    explicit Recorder(const QString& directory)
-        : raw_(directory + QStringLiteral("/capture.raw"))
-        , log_(directory + QStringLiteral("/parec.log"))
-    {
-    }
-    ~Recorder() { Stop(); }
-    Recorder(const Recorder&) = delete;
-    Recorder& operator=(const Recorder&) = delete;
-
-    // Starts parec and waits until its stream is connected to the monitor.
-    bool Start(const QString& parec)
-    {
-        process_.setStandardOutputFile(raw_);
-        process_.setStandardErrorFile(log_);
-        process_.start(parec,
-            {QStringLiteral("-v"), QStringLiteral("-d"), QStringLiteral("cap.monitor"),
-                QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(kSampleRate),
-                QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=20")});
-        return process_.waitForStarted(5000)
-            && WaitUntil(
-                [this] {
-                    return Log().contains(QStringLiteral("Connected to device"))
-                        || process_.state() == QProcess::NotRunning;
-                },
-                5s)
-            && process_.state() == QProcess::Running;
-    }
-    void Stop() { EndProcess(process_); }
-
-    std::vector<std::int16_t> Samples() const
-    {
-        QFile file(raw_);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return {};
-        }
-        const QByteArray bytes = file.readAll();
-        std::vector<std::int16_t> samples(static_cast<std::size_t>(bytes.size()) / 2);
-        for (std::size_t i = 0; i < samples.size(); ++i) {
-            const auto low = static_cast<unsigned char>(bytes[static_cast<qsizetype>(2 * i)]);
-            const auto high = static_cast<unsigned char>(bytes[static_cast<qsizetype>(2 * i + 1)]);
-            samples[i] = static_cast<std::int16_t>(low | (high << 8));
-        }
-        return samples;
-    }
-    QString Log() const { return ReadText(log_); }
-
-private:
-    QString raw_;
-    QString log_;
-    QProcess process_;
-};
-
-std::string Describe(const std::vector<ToneRun>& runs)
-{
-    std::ostringstream text;
-    text << runs.size() << " runs:";
-    for (const ToneRun& run : runs) {
-        text << " [" << run.frequencyHz << " Hz from " << run.firstFrame * kFrameMs << " ms for "
-             << run.frames * kFrameMs << " ms]";
-    }
-    return text.str();
-}
-
 class SoundServer : public ::testing::Test {
 public:
     static void SetUpTestSuite()
     {
-        pulseaudio_ = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-        pactl_ = QStandardPaths::findExecutable(QStringLiteral("pactl"));
-        parec_ = QStandardPaths::findExecutable(QStringLiteral("parec"));
-        if (pulseaudio_.isEmpty() || pactl_.isEmpty() || parec_.isEmpty()) {
+        if (!MissingSoundTool().isEmpty()) {
             skipReason_ = "needs pulseaudio, pactl and parec (Debian packages pulseaudio and pulseaudio-utils); "
                           "missing here";
             return;
         }
-        const QString log = RuntimeDirectory() + QStringLiteral("/server.log");
-        server_ = std::make_unique<QProcess>();
-        server_->setProcessChannelMode(QProcess::MergedChannels);
-        server_->setStandardOutputFile(log);
-        // The sink is loaded before the socket, so a server that answers has its sink.
-        server_->start(pulseaudio_,
-            {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=cap"), QStringLiteral("-L"),
-                QStringLiteral("module-native-protocol-unix")});
-        const QString socket = RuntimeDirectory() + QStringLiteral("/pulse/native");
-        const bool up = server_->waitForStarted(5000)
-            && WaitUntil([&] { return QFileInfo::exists(socket) || server_->state() == QProcess::NotRunning; }, 10s)
-            && server_->state() == QProcess::Running;
-        QString output;
-        if (!up) {
-            failure_ = "the sound server did not start: " + ReadText(log).toStdString();
-        } else if (!RunHelper(pactl_, {QStringLiteral("set-default-sink"), QStringLiteral("cap")}, &output)) {
-            failure_ = "pactl set-default-sink failed: " + output.toStdString();
-        }
+        server_ = std::make_unique<PrivateSoundServer>();
+        failure_ = server_->Start();
     }
 
-    static void TearDownTestSuite()
-    {
-        if (server_) {
-            if (server_->state() == QProcess::Running) {
-                RunHelper(pactl_, {QStringLiteral("exit")});
-            }
-            if (!server_->waitForFinished(3000)) {
-                server_->kill();
-                server_->waitForFinished(3000);
-            }
-            server_.reset();
-        }
-    }
+    static void TearDownTestSuite() { server_.reset(); }
 
 protected:
     void SetUp() override
@@ -200,7 +57,7 @@ protected:
     void PlayAndRecord(std::string_view cue, double firstHz, double secondHz)
     {
         Recorder recorder(scratch_.path());
-        ASSERT_TRUE(recorder.Start(parec_)) << recorder.Log().toStdString();
+        ASSERT_TRUE(recorder.Start()) << recorder.Log().toStdString();
 
         const CurrentDirectory current(CueDirectory());
         SoundEffectMediaControl control;
@@ -213,13 +70,7 @@ protected:
 
         // Wait until the recording holds both tones and some of the silence after them.
         const std::size_t needed = SamplesFor(kFirstToneMs + kSecondToneMs + 100);
-        const bool complete = WaitUntil(
-            [&] {
-                const auto samples = recorder.Samples();
-                const auto first = std::find_if(samples.begin(), samples.end(), [](std::int16_t s) { return s != 0; });
-                return first != samples.end() && static_cast<std::size_t>(samples.end() - first) >= needed;
-            },
-            10s);
+        const bool complete = WaitUntil([&] { return recorder.HoldsAfterTheFirstSound(needed); }, 10s);
         recorder.Stop();
         const auto samples = recorder.Samples();
         ASSERT_TRUE(complete) << "the recording holds only " << samples.size() << " samples";
@@ -246,12 +97,9 @@ protected:
         EXPECT_NEAR(ZeroCrossingFrequency(middle(runs[1]), kSampleRate), secondHz, secondHz * 0.01);
     }
 
-    inline static QString pulseaudio_;
-    inline static QString pactl_;
-    inline static QString parec_;
     inline static std::string skipReason_;
     inline static std::string failure_;
-    inline static std::unique_ptr<QProcess> server_;
+    inline static std::unique_ptr<PrivateSoundServer> server_;
     QTemporaryDir scratch_;
 };
 
