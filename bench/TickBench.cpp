@@ -53,6 +53,28 @@ void LandingTick(benchmark::State& state)
 }
 BENCHMARK(LandingTick);
 
+// The parts of a tick: reading the time of day, and reseeding plus drawing.
+void TimeOfDay(benchmark::State& state)
+{
+    SystemClock clock;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(clock.SecondsSinceMidnight());
+    }
+}
+BENCHMARK(TimeOfDay);
+
+void ReseedAndDraw(benchmark::State& state)
+{
+    TimeMixedRandom random;
+    float time = 1000.0f;
+    for (auto _ : state) {
+        random.Reseed(time);
+        benchmark::DoNotOptimize(random.Next());
+        time += 0.05f;
+    }
+}
+BENCHMARK(ReseedAndDraw);
+
 } // namespace
 } // namespace corvanta
 

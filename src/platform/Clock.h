@@ -14,6 +14,10 @@ public:
 class SystemClock final : public Clock {
 public:
     float SecondsSinceMidnight() override;
+
+private:
+    long long cachedSecond_ = -1; // the Unix second whose local time of day is cached
+    int cachedSecondOfDay_ = 0;
 };
 
 } // namespace corvanta

@@ -1,19 +1,22 @@
 #include "Clock.h"
 
-#include <chrono>
 #include <ctime>
 
 namespace corvanta {
 
 float SystemClock::SecondsSinceMidnight()
 {
-    using namespace std::chrono;
-    const auto now = system_clock::now();
-    const std::time_t seconds = system_clock::to_time_t(now);
-    std::tm local {};
-    localtime_r(&seconds, &local);
-    const auto fraction = duration<double>(now - system_clock::from_time_t(seconds)).count();
-    return static_cast<float>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + fraction);
+    timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    // The local time of day changes with the second; working it out (time zone, daylight saving)
+    // costs more than the rest of a tick, so it is done once per second.
+    if (now.tv_sec != cachedSecond_) {
+        std::tm local {};
+        localtime_r(&now.tv_sec, &local);
+        cachedSecond_ = now.tv_sec;
+        cachedSecondOfDay_ = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    }
+    return static_cast<float>(cachedSecondOfDay_ + static_cast<double>(now.tv_nsec) * 1e-9);
 }
 
 } // namespace corvanta
