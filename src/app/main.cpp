@@ -1,10 +1,10 @@
 // Corvanta: a Galton board for the classroom.
 #include "mainwindow/Form1.h"
 #include "platform/Clock.h"
+#include "platform/DeferredMediaControl.h"
 #include "platform/LayoutFonts.h"
 #include "platform/ProgramIcon.h"
 #include "platform/RandomSource.h"
-#include "platform/SoundEffectMediaControl.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -77,7 +77,10 @@ int main(int argc, char** argv)
 
     corvanta::RegisterLayoutFonts();
 
-    corvanta::SoundEffectMediaControl mmControl1;
+    // The sound player lies beside the program in the build tree, and in its library folder once installed.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    corvanta::DeferredMediaControl mmControl1(
+        {programFolder, programFolder + QStringLiteral("/../" CORVANTA_INSTALL_LIBDIR "/corvanta")});
     corvanta::TimeMixedRandom random(std::random_device {}());
     corvanta::SystemClock clock;
     corvanta::Form1 form1(mmControl1, random, clock);

@@ -19,6 +19,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace corvanta {
@@ -117,6 +118,7 @@ Form1::~Form1() = default;
 void Form1::BuildControls()
 {
     std::vector<std::pair<int, QWidget*>> tabOrder;
+    std::optional<QFont> stripFont;
     for (const ControlSpec& spec : kForm1Controls) {
         QWidget* widget = nullptr;
         const QString caption = QString::fromUtf8(spec.caption);
@@ -167,8 +169,14 @@ void Form1::BuildControls()
             auto* surface = new SurfaceWidget(this, spec.unitAcrossTwips, spec.unitDownTwips);
             surface->setBackColor(spec.back != kNoColour ? QColor(spec.back) : palette().color(QPalette::Window));
             surface->setForeColor(palette().color(QPalette::WindowText));
-            surface->setTextFont(StripFont(spec.unitAcrossTwips / kTwipsPerPixel, spec.unitDownTwips / kTwipsPerPixel,
-                TwipsToPixels(spec.height) - 2 * kSunkenBorderPixels));
+            if (number != 1) { // the board carries no text
+                // Both strips share one scale and height, so they share the font fitted to them.
+                if (!stripFont) {
+                    stripFont = StripFont(spec.unitAcrossTwips / kTwipsPerPixel, spec.unitDownTwips / kTwipsPerPixel,
+                        TwipsToPixels(spec.height) - 2 * kSunkenBorderPixels);
+                }
+                surface->setTextFont(*stripFont);
+            }
             pictures_.at(static_cast<std::size_t>(number)) = surface;
             widget = surface;
             break;
@@ -195,6 +203,19 @@ void Form1::BuildControls()
     picture2_ = RedSquare(board, kSpriteStoredLeft, kSpriteStoredTop);
     picture2_->setObjectName(QStringLiteral("Picture2"));
     picture2_->setAccessibleName(QStringLiteral("Ball"));
+
+    for (int number : {3, 4}) {
+        connect(pictures_.at(static_cast<std::size_t>(number)), &SurfaceWidget::textChanged, this,
+            [this, number] { UpdateAccessibleRow(number); });
+    }
+}
+
+void Form1::BuildMarkers()
+{
+    if (markers_[1][1] != nullptr) {
+        return;
+    }
+    SurfaceWidget* board = pictures_[1];
     for (int bin = 1; bin <= kBinTotal; ++bin) {
         for (int element = 1; element <= BinCapacity; ++element) {
             QFrame* marker = RedSquare(board, MarkerLeft(bin), MarkerTop(element));
@@ -204,15 +225,11 @@ void Form1::BuildControls()
         }
     }
     picture2_->raise();
-
-    for (int number : {3, 4}) {
-        connect(pictures_.at(static_cast<std::size_t>(number)), &SurfaceWidget::textChanged, this,
-            [this, number] { UpdateAccessibleRow(number); });
-    }
 }
 
-QFrame* Form1::Marker(int bin, int element) const
+QFrame* Form1::Marker(int bin, int element)
 {
+    BuildMarkers();
     return markers_.at(static_cast<std::size_t>(bin)).at(static_cast<std::size_t>(element));
 }
 
@@ -301,6 +318,11 @@ void Form1::RunActivation()
 
 void Form1::paintEvent(QPaintEvent*)
 {
+    // The 220 markers are all hidden at first: they are built once the first frame is on the screen
+    // (or earlier, the moment one is asked for), so that the window appears sooner.
+    if (markers_[1][1] == nullptr) {
+        QTimer::singleShot(0, this, &Form1::BuildMarkers);
+    }
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1.0));
     const int y = TwipsToPixels(kLine2Y);

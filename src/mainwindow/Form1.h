@@ -48,7 +48,7 @@ public:
     QLabel* Label(int number) const { return labels_.at(static_cast<std::size_t>(number)); }
     SurfaceWidget* Picture(int number) const { return pictures_.at(static_cast<std::size_t>(number)); }
     QFrame* Sprite() const { return picture2_; }
-    QFrame* Marker(int bin, int element) const;
+    QFrame* Marker(int bin, int element);
     const QTimer& Timer1() const { return timer1_; }
 
     // How the exit box is shown: exec() by default; tests inspect the box and return at once.
@@ -63,6 +63,7 @@ protected:
 
 private:
     void BuildControls();
+    void BuildMarkers();
     void RunActivation();
     void UpdateAccessibleRow(int pictureNumber);
 

@@ -12,6 +12,9 @@ public:
     virtual ~MediaControl() = default;
     virtual void SetCommand(std::string_view command) = 0;
     virtual void SetFileName(std::string_view fileName) = 0;
+    // Called once before the program ends: lets a cue that is still loading finish loading, since
+    // tearing a player down mid-load can hang. Returns at once where there is nothing to wait for.
+    virtual void SettleBeforeExit() { }
 };
 
 } // namespace corvanta

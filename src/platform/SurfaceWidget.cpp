@@ -43,6 +43,13 @@ void SurfaceWidget::setTextFont(const QFont& font)
     textFont_ = font;
 }
 
+void SurfaceWidget::EndLineRun() const
+{
+    if (linePainter_.isActive()) {
+        linePainter_.end();
+    }
+}
+
 void SurfaceWidget::EnsureBacking()
 {
     const qreal ratio = devicePixelRatioF();
@@ -51,6 +58,7 @@ void SurfaceWidget::EnsureBacking()
     if (backing_.size() == device && backing_.devicePixelRatio() == ratio) {
         return;
     }
+    EndLineRun();
     QImage fresh(device, QImage::Format_RGB32);
     fresh.setDevicePixelRatio(ratio);
     fresh.fill(backColor_);
@@ -64,6 +72,7 @@ void SurfaceWidget::EnsureBacking()
 
 void SurfaceWidget::Cls()
 {
+    EndLineRun();
     EnsureBacking();
     backing_.fill(backColor_);
     currentX_ = 0.0f;
@@ -95,6 +104,7 @@ QRect SurfaceWidget::InnerToWidget(const QRectF& innerRect) const
 
 void SurfaceWidget::Print(std::string_view text)
 {
+    EndLineRun();
     EnsureBacking();
     const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QFontMetricsF metrics(textFont_, &backing_);
@@ -130,15 +140,20 @@ void SurfaceWidget::Line(float x1, float y1, float x2, float y2, Rgb colour)
     EnsureBacking();
     const QPointF from = ToPixels(x1, y1);
     const QPointF to = ToPixels(x2, y2);
-    QPainter painter(&backing_);
+    // Lines come in runs (the board is 93 of them): one painter serves the run, and is ended
+    // before anything else touches the image.
+    if (!linePainter_.isActive()) {
+        linePainter_.begin(&backing_);
+    }
     // One logical pixel wide, unsmoothed: the same line at any screen scale.
-    painter.setPen(QPen(QColor(colour.red, colour.green, colour.blue), 1.0, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(from, to);
+    linePainter_.setPen(QPen(QColor(colour.red, colour.green, colour.blue), 1.0, Qt::SolidLine, Qt::FlatCap));
+    linePainter_.drawLine(from, to);
     update(InnerToWidget(QRectF(from, to).normalized()));
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event)
 {
+    EndLineRun();
     EnsureBacking();
     QPainter painter(this);
     const QRect inner = contentsRect();

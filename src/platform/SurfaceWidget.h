@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QList>
+#include <QPainter>
 #include <QString>
 
 namespace corvanta {
@@ -54,7 +55,11 @@ public:
     const QList<PrintedText>& PrintedTexts() const { return printedTexts_; }
 
     // The drawing alone, at device resolution, for tests and screen readers' neighbours.
-    const QImage& Drawing() const { return backing_; }
+    const QImage& Drawing() const
+    {
+        EndLineRun();
+        return backing_;
+    }
     // Area in device pixels repainted since the counter was last reset: lets a benchmark check
     // that a tick repaints only what changed.
     qint64 PaintedArea() const { return paintedArea_; }
@@ -69,6 +74,7 @@ protected:
 
 private:
     void EnsureBacking();
+    void EndLineRun() const;
     QRect InnerToWidget(const QRectF& innerRect) const;
 
     double unitAcrossPixels_;
@@ -77,6 +83,7 @@ private:
     QColor foreColor_ {Qt::black};
     QFont textFont_;
     QImage backing_;
+    mutable QPainter linePainter_; // open across a run of Line calls, ended before anything else
     QList<PrintedText> printedTexts_;
     float currentX_ = 0.0f;
     float currentY_ = 0.0f;

@@ -11,6 +11,7 @@ prefix=$work/prefix
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
 expected="bin/corvanta
+lib/corvanta/libcorvanta_sound.so
 share/applications/org.corvanta.Corvanta.desktop
 share/corvanta/endpinpon.wav
 share/corvanta/pinpon.wav
@@ -44,6 +45,7 @@ for needed in libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins fonts-ipafont-got
 done
 contents=$(dpkg-deb -c "$deb")
 grep -q "./usr/bin/corvanta" <<<"$contents"
+grep -q "./usr/lib/corvanta/libcorvanta_sound.so" <<<"$contents"
 grep -q "./usr/share/corvanta/pinpon.wav" <<<"$contents"
 entry=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.corvanta.Corvanta.desktop)
 grep -qx "Path=/usr/share/corvanta" <<<"$entry"

@@ -6,7 +6,7 @@
 #include "mainwindow/Form1.h"
 #include "platform/Clock.h"
 #include "platform/RandomSource.h"
-#include "platform/SoundEffectMediaControl.h"
+#include "sound/SoundEffectMediaControl.h"
 #include "platform/SurfaceWidget.h"
 
 #include <QDir>

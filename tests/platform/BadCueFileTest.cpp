@@ -2,7 +2,7 @@
 // QSoundEffect, nothing is played. Each case puts something bad under the cue's name in a temporary
 // current directory.
 #include "platform/PlayCue.h"
-#include "platform/SoundEffectMediaControl.h"
+#include "sound/SoundEffectMediaControl.h"
 
 #include "CueDesign.h"
 #include "WaveTestSupport.h"

@@ -2,7 +2,7 @@
 // playing an intact cue returns at once and stays silent, and tearing down while a file loads
 // neither hangs nor crashes.
 #include "platform/PlayCue.h"
-#include "platform/SoundEffectMediaControl.h"
+#include "sound/SoundEffectMediaControl.h"
 
 #include "CueDesign.h"
 #include "WaveTestSupport.h"

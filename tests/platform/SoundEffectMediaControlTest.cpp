@@ -1,5 +1,5 @@
 // The commands of SoundEffectMediaControl, with no sound server: what is open when.
-#include "platform/SoundEffectMediaControl.h"
+#include "sound/SoundEffectMediaControl.h"
 #include "platform/PlayCue.h"
 
 #include "CueDesign.h"

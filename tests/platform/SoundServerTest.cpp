@@ -1,7 +1,7 @@
 // The cues played through a real, private PulseAudio server whose only sink is a null sink: parec
 // records its monitor, and the recording is analysed for the two tones, their order and lengths.
 #include "platform/PlayCue.h"
-#include "platform/SoundEffectMediaControl.h"
+#include "sound/SoundEffectMediaControl.h"
 
 #include "CueDesign.h"
 #include "SoundServerSupport.h"

@@ -44,7 +44,7 @@ public:
     // Waits, at most kSettleTimeoutMs and processing events, until no file is loading any more.
     // Destroying a QSoundEffect, or quitting, while its file loads can hang or crash in Qt 6.4; the
     // destructor calls this, and the program calls it before it quits.
-    void SettleBeforeExit();
+    void SettleBeforeExit() override;
 
     // True when a file passed the checks of "Open" and was handed to QSoundEffect.
     bool IsOpen() const { return open_; }

@@ -1,4 +1,4 @@
-#include "platform/SoundEffectMediaControl.h"
+#include "sound/SoundEffectMediaControl.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
