@@ -93,8 +93,9 @@ Form1::Form1(MediaControl& mmControl1, RandomSource& random, Clock& clock)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kForm1Caption));
     setWindowIcon(ProgramIcon());
-    setFixedSize(TwipsToPixels(kForm1Width), TwipsToPixels(kForm1Height));
-    move(TwipsToPixels(kForm1Left), TwipsToPixels(kForm1Top));
+    // The stored position is the client area's: a top-level's geometry excludes its frame.
+    setGeometry(TwipRect(kForm1Left, kForm1Top, kForm1Width, kForm1Height));
+    setFixedSize(size());
     BuildControls();
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
@@ -276,7 +277,6 @@ void Form1::SetCommandEnabled(int command, bool enabled)
 
 void Form1::SetTimer1Enabled(bool enabled)
 {
-    timer1Enabled_ = enabled;
     if (enabled) {
         timer1_.start();
     } else {

@@ -78,7 +78,6 @@ private:
     QFrame* picture2_ = nullptr;
     std::array<std::array<QFrame*, 21>, 12> markers_ {}; // [bin][element], 1-based
     QTimer timer1_;
-    bool timer1Enabled_ = false;
     Form1Handlers handlers_;
 };
 

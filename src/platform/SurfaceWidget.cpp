@@ -163,7 +163,6 @@ void SurfaceWidget::paintEvent(QPaintEvent* event)
         const qreal ratio = backing_.devicePixelRatio();
         painter.drawImage(exposed, backing_,
             QRectF(source.x() * ratio, source.y() * ratio, source.width() * ratio, source.height() * ratio));
-        paintedArea_ += static_cast<qint64>(exposed.width()) * exposed.height();
     }
     if (!event->rect().intersected(frameRect()).isEmpty() && !inner.contains(event->rect())) {
         drawFrame(&painter);

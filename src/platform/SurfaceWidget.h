@@ -60,10 +60,6 @@ public:
         EndLineRun();
         return backing_;
     }
-    // Area in device pixels repainted since the counter was last reset: lets a benchmark check
-    // that a tick repaints only what changed.
-    qint64 PaintedArea() const { return paintedArea_; }
-    void ResetPaintedArea() { paintedArea_ = 0; }
 
 signals:
     // Emitted after Cls and after every Print.
@@ -87,7 +83,6 @@ private:
     QList<PrintedText> printedTexts_;
     float currentX_ = 0.0f;
     float currentY_ = 0.0f;
-    qint64 paintedArea_ = 0;
 };
 
 } // namespace corvanta
