@@ -54,7 +54,7 @@ public:
     };
     const QList<PrintedText>& PrintedTexts() const { return printedTexts_; }
 
-    // The drawing alone, at device resolution, for tests and screen readers' neighbours.
+    // The drawing alone (without the frame or child widgets), at device resolution.
     const QImage& Drawing() const
     {
         EndLineRun();
