@@ -120,11 +120,11 @@ void Form1::BuildControls()
 {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     std::optional<QFont> stripFont;
-    for (const ControlSpec& spec : kForm1Controls) {
+    for (const ControlSpec& row : kForm1Controls) {
         QWidget* widget = nullptr;
-        const QString caption = QString::fromUtf8(spec.caption);
-        const int number = spec.name[std::char_traits<char>::length(spec.name) - 1] - '0';
-        switch (spec.kind) {
+        const QString caption = QString::fromUtf8(row.caption);
+        const int number = row.name[std::char_traits<char>::length(row.name) - 1] - '0';
+        switch (row.kind) {
         case ControlKind::PushButton: {
             auto* button = new QPushButton(caption, this);
             button->setAutoDefault(false);
@@ -153,7 +153,7 @@ void Form1::BuildControls()
                     break;
                 }
             });
-            tabOrder.emplace_back(spec.tabIndex, button);
+            tabOrder.emplace_back(row.tabIndex, button);
             break;
         }
         case ControlKind::Label: {
@@ -167,14 +167,14 @@ void Form1::BuildControls()
             break;
         }
         case ControlKind::Surface: {
-            auto* surface = new SurfaceWidget(this, spec.unitAcrossTwips, spec.unitDownTwips);
-            surface->setBackColor(spec.back != kNoColour ? QColor(spec.back) : palette().color(QPalette::Window));
+            auto* surface = new SurfaceWidget(this, row.unitAcrossTwips, row.unitDownTwips);
+            surface->setBackColor(row.back != kNoColour ? QColor(row.back) : palette().color(QPalette::Window));
             surface->setForeColor(palette().color(QPalette::WindowText));
             if (number != 1) { // the board carries no text
                 // Both strips share one scale and height, so they share the font fitted to them.
                 if (!stripFont) {
-                    stripFont = StripFont(spec.unitAcrossTwips / kTwipsPerPixel, spec.unitDownTwips / kTwipsPerPixel,
-                        TwipsToPixels(spec.height) - 2 * kSunkenBorderPixels);
+                    stripFont = StripFont(row.unitAcrossTwips / kTwipsPerPixel, row.unitDownTwips / kTwipsPerPixel,
+                        TwipsToPixels(row.height) - 2 * kSunkenBorderPixels);
                 }
                 surface->setTextFont(*stripFont);
             }
@@ -183,14 +183,14 @@ void Form1::BuildControls()
             break;
         }
         }
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        widget->setGeometry(TwipRect(spec.left, spec.top, spec.width, spec.height));
-        widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-        if (spec.font != FontId::Default) {
-            widget->setFont(FontFor(spec.font));
+        widget->setObjectName(QString::fromUtf8(row.name));
+        widget->setGeometry(TwipRect(row.left, row.top, row.width, row.height));
+        widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
+        if (row.font != FontId::Default) {
+            widget->setFont(FontFor(row.font));
         }
-        if (spec.back != kNoColour && spec.kind != ControlKind::Surface) {
-            FillBackground(widget, spec.back);
+        if (row.back != kNoColour && row.kind != ControlKind::Surface) {
+            FillBackground(widget, row.back);
         }
     }
 

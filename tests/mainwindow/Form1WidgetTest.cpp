@@ -86,14 +86,13 @@ TEST_F(Form1WidgetTest, EveryControlStandsWhereTheLayoutPutsIt)
     EXPECT_EQ(form->size(), QSize(815, 554));
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Corvanta "));
     EXPECT_FALSE(form->windowIcon().isNull());
-    for (const ControlSpec& spec : kForm1Controls) {
-        auto* widget = form->findChild<QWidget*>(QString::fromUtf8(spec.name));
-        ASSERT_NE(widget, nullptr) << spec.name;
-        EXPECT_EQ(widget->geometry(), QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15))
-            << spec.name;
-        EXPECT_TRUE(widget->isVisible()) << spec.name;
+    for (const ControlSpec& row : kForm1Controls) {
+        auto* widget = form->findChild<QWidget*>(QString::fromUtf8(row.name));
+        ASSERT_NE(widget, nullptr) << row.name;
+        EXPECT_EQ(widget->geometry(), QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15)) << row.name;
+        EXPECT_TRUE(widget->isVisible()) << row.name;
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            EXPECT_EQ(button->text(), QString::fromUtf8(spec.caption));
+            EXPECT_EQ(button->text(), QString::fromUtf8(row.caption));
         }
     }
     EXPECT_EQ(form->Command(1)->font().pointSizeF(), 12.0);
