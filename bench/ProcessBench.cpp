@@ -310,7 +310,7 @@ QString StartMainWindow(RunningProgram& program, QString* problem)
         *problem = QStringLiteral("the main window did not appear");
         return {};
     }
-    if (!WaitFor([&] { return DarkPixels(XSession::Grab(window, kLabel1)) > 0; }, 10s)) {
+    if (!WaitFor([&] { return test::ShowsTextOnLight(XSession::Grab(window, kLabel1)); }, 10s)) {
         *problem = QStringLiteral("Label1 never showed its count");
         return {};
     }

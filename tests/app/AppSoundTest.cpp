@@ -99,7 +99,7 @@ QString WaitForMainWindow(const Program& program)
         return {};
     }
     const bool painted
-        = WaitFor([&] { return !program.Running() || DarkPixels(XSession::Grab(window, kExitButton)) > 0; }, 10s)
+        = WaitFor([&] { return !program.Running() || ShowsTextOnLight(XSession::Grab(window, kExitButton)); }, 10s)
         && program.Running();
     return painted ? window : QString();
 }

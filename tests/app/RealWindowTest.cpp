@@ -62,7 +62,7 @@ TEST_F(RealWindow, RunStopAndExitDrivenLikeAUser)
         << XSession::XDoTool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral(".")}).toStdString();
 
     QImage label1;
-    ASSERT_TRUE(WaitFor([&] { return DarkPixels(label1 = XSession::Grab(window, kLabel1)) > 0; }, 10s))
+    ASSERT_TRUE(WaitFor([&] { return ShowsTextOnLight(label1 = XSession::Grab(window, kLabel1)); }, 10s))
         << "Label1 never showed its count";
     EXPECT_EQ(DarkPixels(XSession::Grab(window, kRatioValues)), 0) << "only the heading before a run";
 
@@ -97,7 +97,7 @@ TEST_F(RealWindow, TerminationSignalDuringARunEndsTheProgramCleanly)
     const QString window = XSession::FindWindow(QStringLiteral("^ Corvanta $"), 15s);
     ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";
     QImage label1;
-    ASSERT_TRUE(WaitFor([&] { return DarkPixels(label1 = XSession::Grab(window, kLabel1)) > 0; }, 10s));
+    ASSERT_TRUE(WaitFor([&] { return ShowsTextOnLight(label1 = XSession::Grab(window, kLabel1)); }, 10s));
     ASSERT_TRUE(XSession::ClickAt(window, kHightSpeed));
     ASSERT_TRUE(WaitFor([&] { return XSession::Grab(window, kLabel1) != label1; }, 15s)) << "the run did not start";
 

@@ -50,6 +50,18 @@ int DarkPixels(const QImage& image)
     return dark;
 }
 
+bool ShowsTextOnLight(const QImage& image)
+{
+    int light = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            light += qGray(image.pixel(x, y)) >= 200 ? 1 : 0;
+        }
+    }
+    // A window not yet painted is black: dark pixels alone do not mean text.
+    return light * 2 >= image.width() * image.height() && DarkPixels(image) > 0;
+}
+
 XSession::~XSession()
 {
     for (QProcess* process : {&windowManager_, &xvfb_}) {

@@ -16,6 +16,8 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
 
 // How many pixels of the image are darker than mid-grey: text or lines drawn on a light background.
 int DarkPixels(const QImage& image);
+// True when the picture is mostly light with some dark pixels: text painted on a light control.
+bool ShowsTextOnLight(const QImage& image);
 
 // A private X server (Xvfb) with a small window manager, for tests of the real program's window.
 // Start() must run before the test's QGuiApplication connects to it.
