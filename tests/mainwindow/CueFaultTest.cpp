@@ -6,8 +6,8 @@
 #include "mainwindow/Form1.h"
 #include "platform/Clock.h"
 #include "platform/RandomSource.h"
-#include "sound/SoundEffectMediaControl.h"
 #include "platform/SurfaceWidget.h"
+#include "sound/SoundEffectMediaControl.h"
 
 #include <QDir>
 #include <QFile>

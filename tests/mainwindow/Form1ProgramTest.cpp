@@ -1,5 +1,5 @@
 // The main window as a user meets it: the exit box, keyboard use, screen readers, closing by the frame.
-#include "FakeControls.h"
+#include "ShownForm1.h"
 #include "support/NullControls.h"
 
 #include "helpwindow/Form2.h"
@@ -24,22 +24,10 @@
 namespace corvanta {
 namespace {
 
-struct Form1ProgramTest : ::testing::Test {
-    test::ListMediaControl mmControl1;
-    TimeMixedRandom random {9};
-    test::FakeClock clock;
-    std::unique_ptr<Form1> form;
-
-    void SetUp() override
+struct Form1ProgramTest : test::ShownForm1 {
+    Form1ProgramTest()
+        : ShownForm1(9)
     {
-        form = std::make_unique<Form1>(mmControl1, random, clock);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-    void TearDown() override
-    {
-        CloseHelpWindow();
-        form.reset();
     }
     // Runs ticks until a ball has landed.
     void LandOneBall()

@@ -1,6 +1,6 @@
 // The main window on the offscreen platform at 96 DPI: geometry from the layout table, pixels of the
 // board and the strips where the geometry puts them, persistent drawing and activation.
-#include "FakeControls.h"
+#include "ShownForm1.h"
 #include "support/NullControls.h"
 
 #include "mainwindow/Form1.h"
@@ -65,17 +65,10 @@ bool IsDark(QRgb pixel)
     return qGray(pixel) < 128;
 }
 
-struct Form1WidgetTest : ::testing::Test {
-    test::ListMediaControl mmControl1;
-    TimeMixedRandom random {5};
-    test::FakeClock clock;
-    std::unique_ptr<Form1> form;
-
-    void SetUp() override
+struct Form1WidgetTest : test::ShownForm1 {
+    Form1WidgetTest()
+        : ShownForm1(5)
     {
-        form = std::make_unique<Form1>(mmControl1, random, clock);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
 
     QImage Grab() const { return form->grab().toImage(); }
