@@ -62,7 +62,9 @@ void Form1Handlers::Form_Activate()
     controls_.MovePicture2(experiment.State.BallX, experiment.State.BallY);
     controls_.SetLabel1Caption(CountText(experiment.State.ExperimentCount).View());
     controls_.SetCommandEnabled(Stop, false);
-    controls_.SetCommandEnabled(Init, false);
+    // After a finished run Init is the only way to a new run (Help is off, and so are the speed
+    // buttons): it stays enabled, or the user could do nothing but quit.
+    controls_.SetCommandEnabled(Init, RunFinished());
     Surface& picture3 = controls_.Picture3();
     picture3.SetCurrentX(kHeadingX);
     picture3.SetCurrentY(kRowY);
@@ -73,6 +75,16 @@ void Form1Handlers::Form_Activate()
         picture3.Print(kTheoreticalValues[bin - 1]);
     }
     experiment.ShowRatioHeading();
+}
+
+bool Form1Handlers::RunFinished() const
+{
+    for (int bin = 1; bin <= kBinTotal; ++bin) {
+        if (experiment.State.BinCount(bin) >= BinCapacity) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Form1Handlers::StartRun(int intervalMilliseconds, bool hightSpeedEnabled, bool lowSpeedEnabled)

@@ -47,6 +47,8 @@ public:
     void Command6_Click(); // LowSpeed
 
 private:
+    // A bin is full: the run has ended and only Init starts a new one.
+    bool RunFinished() const;
     void StartRun(int intervalMilliseconds, bool hightSpeedEnabled, bool lowSpeedEnabled);
 
     Form1Controls& controls_;

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
+#include <tuple>
 
 namespace corvanta {
 namespace {
@@ -163,9 +165,13 @@ enum class Event { Tick, HightSpeed, LowSpeed, Stop, Init, Help, Exit, Activate 
 Flags Expected(Flags f, Event event, bool runEnded)
 {
     switch (event) {
-    case Event::Activate:
-        f.stop = f.init = false;
+    case Event::Activate: {
+        // A finished run (both speed buttons and the timer off) keeps Init: the only way on.
+        const bool finished = !f.hightSpeed && !f.lowSpeed && !f.timer;
+        f.stop = false;
+        f.init = finished && f.init;
         break;
+    }
     case Event::HightSpeed:
         f = {false, true, true, false, false, false, true, 50};
         break;
@@ -329,6 +335,70 @@ TEST(Form1StateTable, FinishedRunLeavesOnlyInitAndExitAndHelpStaysOffAfterInit)
     model.Apply(Event::HightSpeed);
     model.Apply(Event::Stop);
     EXPECT_TRUE(model.controls.commandEnabled[5]) << "only Stop enables Help again";
+}
+
+// From every state the buttons can reach, a new run (Ready: timer off, both speed buttons enabled,
+// nothing counted) can still be reached without Exit.
+TEST(Form1StateTable, ANewRunIsReachableFromEveryReachableState)
+{
+    using Path = std::vector<Event>;
+    const Event moves[] = {Event::Tick, Event::HightSpeed, Event::LowSpeed, Event::Stop, Event::Init, Event::Help,
+        Event::Activate};
+    const auto replay = [](const Path& path) {
+        auto model = std::make_unique<Model>(3);
+        for (Event event : path) {
+            if (event == Event::Tick) { // a tick here stands for the run going on to its end
+                while (model->controls.timerEnabled) {
+                    model->Apply(Event::Tick);
+                }
+            } else {
+                model->Apply(event);
+            }
+        }
+        return model;
+    };
+    const auto key = [](const Model& m) {
+        const Flags f = Read(m.controls);
+        return std::tuple(f.hightSpeed, f.lowSpeed, f.stop, f.init, f.help, f.exit, f.timer,
+            m.controls.spriteVisible, m.handlers.experiment.State.ExperimentCount > 0);
+    };
+    const auto ready = [](const Model& m) {
+        return !m.controls.timerEnabled && m.controls.commandEnabled[1] && m.controls.commandEnabled[6]
+            && m.handlers.experiment.State.ExperimentCount == 0;
+    };
+    // Every state reachable from start-up, each with a path that reaches it.
+    const auto explore = [&](const Path& from, auto&& visit) {
+        std::set<decltype(key(Model(1)))> seen;
+        std::vector<Path> queue {from};
+        while (!queue.empty()) {
+            const Path path = queue.back();
+            queue.pop_back();
+            const auto model = replay(path);
+            if (!seen.insert(key(*model)).second) {
+                continue;
+            }
+            if (visit(path, *model)) {
+                return true;
+            }
+            for (Event move : moves) {
+                if (model->Enabled(move)) {
+                    Path next = path;
+                    next.push_back(move);
+                    queue.push_back(next);
+                }
+            }
+        }
+        return false;
+    };
+    int states = 0;
+    explore({}, [&](const Path& path, const Model&) {
+        ++states;
+        EXPECT_TRUE(explore(path, [&](const Path&, const Model& m) { return ready(m); }))
+            << "stuck after a path of " << path.size() << " events, last "
+            << (path.empty() ? -1 : static_cast<int>(path.back()));
+        return false;
+    });
+    EXPECT_GE(states, 8);
 }
 
 TEST(Form1StateTable, RandomEventsKeepTheTableAndTheInvariants)
