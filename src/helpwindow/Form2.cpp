@@ -105,6 +105,8 @@ Form2* OpenHelpWindow()
         QObject::connect(
             window, &QObject::destroyed, qApp, [] { QTimer::singleShot(0, qApp, &ReturnFreedMemoryToTheSystem); });
     }
+    // A minimised help window comes back as it was; show() alone would leave it an icon.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

@@ -334,6 +334,18 @@ TEST_F(HelpWindow, OpeningTwiceKeepsOneWindow)
     EXPECT_EQ(corvanta::ExistingHelpWindow(), help);
 }
 
+TEST_F(HelpWindow, OpeningAgainRestoresAMinimisedWindow)
+{
+    Form2* help = OpenAndWait();
+    ASSERT_NE(help, nullptr);
+    help->showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([help] { return help->isMinimized(); }, kWaitMs));
+    EXPECT_EQ(corvanta::OpenHelpWindow(), help);
+    EXPECT_TRUE(QTest::qWaitFor([help] { return !help->isMinimized() && help->isVisible(); }, kWaitMs))
+        << "the help window stays minimised";
+    EXPECT_TRUE(QTest::qWaitForWindowActive(help, kWaitMs));
+}
+
 TEST_F(HelpWindow, CloseDestroysAndReopeningStartsAfresh)
 {
     QPointer<Form2> help = OpenAndWait();
