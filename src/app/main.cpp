@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QStringList>
 
 #include <csignal>
 #include <cstdio>
@@ -18,19 +19,53 @@
 
 namespace {
 
-// Until a window can be opened, the toolkit's own chatter is held back: without a display it
-// would print several lines and then abort with a core dump. One clear line and a plain exit
-// status say the same.
+// What the toolkit said while it started, first lines only: when it cannot open a window, these
+// name what failed (the platform plugin, the display).
+QStringList startupMessages;
+
+// Until a window can be opened, the toolkit's messages are held back. If it then gives up, the
+// program says why in the toolkit's own words, adds a hint, and exits with status 1 instead of
+// aborting with a core dump. If it starts, what it said is dropped: nothing went wrong.
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    if (type == QtFatalMsg) {
-        const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "corvanta: cannot open a window: no usable display (DISPLAY=%s)\n",
-            display != nullptr && *display != '\0' ? display : "unset");
-        std::fflush(stderr);
-        std::_Exit(EXIT_FAILURE);
+    const QStringList lines = message.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (type != QtFatalMsg) {
+        if (!lines.isEmpty()) {
+            startupMessages << lines.first();
+        }
+        return;
     }
-    (void)message;
+    // The fatal message's first line is a generic "failed to start"; its list of plugins helps.
+    for (const QString& line : lines) {
+        if (line.startsWith(QStringLiteral("Available platform plugins"))) {
+            startupMessages << line;
+        }
+    }
+    if (startupMessages.isEmpty() && !lines.isEmpty()) {
+        startupMessages << lines.first();
+    }
+    std::fprintf(stderr, "corvanta: cannot open a window:\n");
+    for (const QString& line : std::as_const(startupMessages)) {
+        std::fprintf(stderr, "  %s\n", line.toLocal8Bit().constData());
+    }
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (startupMessages.join(QLatin1Char(' ')).contains(QStringLiteral("Could not find the Qt platform plugin"))) {
+        std::fprintf(stderr, "hint: QT_QPA_PLATFORM=%s names no installed platform; unset it or pick an available one\n",
+            platform.toLocal8Bit().constData());
+    } else {
+        std::fprintf(stderr, "hint: start corvanta in a desktop session, or set DISPLAY to a running X server\n");
+    }
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+// Once running, the program keeps no log: the toolkit's warnings (a missing sound device, on every
+// cue) are not news to a teacher. Whoever sets QT_LOGGING_RULES to look into a problem sees them.
+void QuietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) { // the toolkit aborts after this
+        std::fprintf(stderr, "corvanta: %s\n", message.toLocal8Bit().constData());
+    }
 }
 
 int signalPipe[2] = {-1, -1};
@@ -69,7 +104,8 @@ int main(int argc, char** argv)
 {
     const QtMessageHandler defaultHandler = qInstallMessageHandler(StartupMessageHandler);
     QApplication app(argc, argv);
-    qInstallMessageHandler(defaultHandler);
+    startupMessages.clear();
+    qInstallMessageHandler(qEnvironmentVariableIsSet("QT_LOGGING_RULES") ? defaultHandler : QuietMessageHandler);
     QApplication::setApplicationName(QStringLiteral("corvanta"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANTA_VERSION));
     QApplication::setWindowIcon(corvanta::ProgramIcon());
