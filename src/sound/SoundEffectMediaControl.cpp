@@ -1,8 +1,9 @@
 #include "sound/SoundEffectMediaControl.h"
 
+#include "sound/WaveCue.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QThread>
@@ -10,11 +11,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <array>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace corvanta {
 
@@ -29,101 +25,12 @@ bool SameCommand(std::string_view given, std::string_view expected)
            });
 }
 
-std::uint32_t LittleEndian32(const unsigned char* bytes)
-{
-    return std::uint32_t {bytes[0]} | (std::uint32_t {bytes[1]} << 8) | (std::uint32_t {bytes[2]} << 16)
-        | (std::uint32_t {bytes[3]} << 24);
-}
-
-std::uint16_t LittleEndian16(const unsigned char* bytes)
-{
-    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
-}
-
-// Owns a file descriptor for the header check.
-class Descriptor {
-public:
-    explicit Descriptor(int fd)
-        : fd_(fd)
-    {
-    }
-    ~Descriptor()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-bool ReadExactly(int fd, unsigned char* buffer, std::size_t length, std::uint64_t offset)
-{
-    std::size_t done = 0;
-    while (done < length) {
-        const ssize_t got = ::pread(fd, buffer + done, length - done, static_cast<off_t>(offset + done));
-        if (got <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
-// Walks the chunks of a RIFF/WAVE file reading only their 8-byte headers and the 16 bytes of the
-// format; stops at the "data" chunk.
-bool HasPlayableWaveHeader(int fd, std::uint64_t fileSize)
-{
-    constexpr std::uint64_t kRiffHeaderBytes = 12;
-    constexpr int kMaxChunksBeforeData = 16;
-    std::array<unsigned char, 16> bytes {};
-    if (fileSize < kRiffHeaderBytes || !ReadExactly(fd, bytes.data(), kRiffHeaderBytes, 0)) {
-        return false;
-    }
-    if (std::memcmp(bytes.data(), "RIFF", 4) != 0 || std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
-        return false;
-    }
-    bool formatSeen = false;
-    std::uint16_t blockAlign = 0;
-    std::uint64_t offset = kRiffHeaderBytes;
-    for (int chunk = 0; chunk < kMaxChunksBeforeData; ++chunk) {
-        if (offset + 8 > fileSize || !ReadExactly(fd, bytes.data(), 8, offset)) {
-            return false;
-        }
-        const std::uint64_t length = LittleEndian32(bytes.data() + 4);
-        const std::uint64_t body = offset + 8;
-        if (std::memcmp(bytes.data(), "fmt ", 4) == 0) {
-            if (length < 16 || body + 16 > fileSize || !ReadExactly(fd, bytes.data(), 16, body)) {
-                return false;
-            }
-            const std::uint16_t format = LittleEndian16(bytes.data());
-            const std::uint16_t channels = LittleEndian16(bytes.data() + 2);
-            const std::uint32_t sampleRate = LittleEndian32(bytes.data() + 4);
-            const std::uint32_t byteRate = LittleEndian32(bytes.data() + 8);
-            blockAlign = LittleEndian16(bytes.data() + 12);
-            const std::uint16_t bitsPerSample = LittleEndian16(bytes.data() + 14);
-            const bool pcm16 = format == 1 && bitsPerSample == 16 && (channels == 1 || channels == 2);
-            const bool consistent = sampleRate >= 8000 && sampleRate <= 192000 && blockAlign == channels * 2
-                && byteRate == sampleRate * blockAlign;
-            if (!pcm16 || !consistent) {
-                return false;
-            }
-            formatSeen = true;
-        } else if (std::memcmp(bytes.data(), "data", 4) == 0) {
-            return formatSeen && length >= blockAlign && body + length <= fileSize;
-        }
-        offset = body + length + (length & 1); // chunks are padded to even sizes
-    }
-    return false;
-}
-
 } // namespace
 
-SoundEffectMediaControl::SoundEffectMediaControl() = default;
+SoundEffectMediaControl::SoundEffectMediaControl(int settleTimeoutMs)
+    : settleTimeoutMs_(settleTimeoutMs)
+{
+}
 
 SoundEffectMediaControl::~SoundEffectMediaControl()
 {
@@ -192,7 +99,7 @@ void SoundEffectMediaControl::SettleBeforeExit()
     for (const auto& effect : closing_) {
         QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, quitWhenSettled);
     }
-    deadline.start(kSettleTimeoutMs);
+    deadline.start(settleTimeoutMs_);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     DestroySettledEffects();
 }
@@ -225,17 +132,22 @@ void SoundEffectMediaControl::Open()
     }
     // Relative names are relative to the current directory at the time of opening.
     const QString path = QFileInfo(fileName_).absoluteFilePath();
-    if (!IsPlayableWaveFile(path)) {
+    const std::optional<QByteArray> wave = readCueAsPcm16(path);
+    if (!wave) {
         return;
     }
     effect_ = std::make_unique<QSoundEffect>();
     // Only the effect of the open file matters; one that was closed while loading is just let finish.
-    QObject::connect(effect_.get(), &QSoundEffect::statusChanged, effect_.get(), [this, effect = effect_.get()] {
+    // The handler lives no longer than this control: an effect still loading when the control goes
+    // outlives it, and must not reach it.
+    QObject::connect(effect_.get(), &QSoundEffect::statusChanged, &handlerContext_, [this, effect = effect_.get()] {
         if (effect == effect_.get()) {
             OnStatusChanged();
         }
     });
-    effect_->setSource(QUrl::fromLocalFile(path));
+    // Handed over from memory: the player decodes only 16-bit PCM reliably, and never opens the
+    // file again, whatever has become of it since the check.
+    effect_->setSource(QUrl(QStringLiteral("data:audio/wav;base64,") + QString::fromLatin1(wave->toBase64())));
     open_ = true;
     openFileName_ = path;
 }
@@ -286,24 +198,7 @@ void SoundEffectMediaControl::DestroySettledEffects()
 
 bool SoundEffectMediaControl::IsPlayableWaveFile(const QString& path)
 {
-    const QByteArray name = QFile::encodeName(path);
-    if (name.isEmpty()) {
-        return false;
-    }
-    // Look before opening: opening a named pipe would block, a directory cannot be played, and a
-    // huge file is not a cue.
-    struct stat before { };
-    if (::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode) || before.st_size > kMaxFileBytes) {
-        return false;
-    }
-    // O_NONBLOCK: should the name have been replaced by a pipe since, opening still returns at once.
-    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    struct stat opened { };
-    if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0 || !S_ISREG(opened.st_mode)
-        || opened.st_size > kMaxFileBytes) {
-        return false;
-    }
-    return HasPlayableWaveHeader(file.Get(), static_cast<std::uint64_t>(opened.st_size));
+    return readCueAsPcm16(path).has_value();
 }
 
 } // namespace corvanta

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/MediaControl.h"
+#include "sound/WaveCue.h"
 
+#include <QObject>
 #include <QString>
 
 #include <cstdint>
@@ -22,18 +24,19 @@ namespace corvanta {
 //            starts as soon as it has loaded.
 //
 // No command blocks, throws or reports anything. Before a file reaches QSoundEffect, "Open" checks
-// that it is a regular file of at most kMaxFileBytes with a plain PCM 16-bit WAVE header; anything
+// that it is a regular file of at most kMaxFileBytes holding a PCM or float WAV (readCueAsPcm16); anything
 // else (missing, unreadable, a directory, a named pipe, corrupt or truncated) is refused and stays
 // silent. Each opened file gets its own QSoundEffect, created only then, so a program whose cues
 // are all missing never touches the audio system.
 class SoundEffectMediaControl final : public MediaControl {
 public:
     // Larger files are skipped without being read: a cue is a fraction of a second.
-    static constexpr std::int64_t kMaxFileBytes = 16 * 1024 * 1024;
+    static constexpr std::int64_t kMaxFileBytes = kMaxCueFileBytes;
     // The longest the destructor and SettleBeforeExit wait for files to finish loading.
     static constexpr int kSettleTimeoutMs = 500;
 
-    SoundEffectMediaControl();
+    // settleTimeoutMs bounds the wait for loading files when the control goes (see SettleBeforeExit).
+    explicit SoundEffectMediaControl(int settleTimeoutMs = kSettleTimeoutMs);
     ~SoundEffectMediaControl() override;
     SoundEffectMediaControl(const SoundEffectMediaControl&) = delete;
     SoundEffectMediaControl& operator=(const SoundEffectMediaControl&) = delete;
@@ -55,9 +58,7 @@ public:
     // True while any file this control opened is still being loaded by QSoundEffect.
     bool IsLoading() const;
 
-    // The check that "Open" applies: a regular file of at most kMaxFileBytes with a RIFF/WAVE
-    // header, a "fmt " chunk of PCM, 16 bits, 1 or 2 channels, and a "data" chunk that fits in the
-    // file. Reads no more than a few hundred bytes and never opens anything but a regular file.
+    // The check that "Open" applies (see readCueAsPcm16).
     static bool IsPlayableWaveFile(const QString& path);
 
 private:
@@ -78,6 +79,9 @@ private:
     bool open_ = false;
     bool playWhenLoaded_ = false;
     int playsStarted_ = 0;
+    int settleTimeoutMs_;
+    // The receiver of the effects' status handlers: disconnects them when the control goes.
+    QObject handlerContext_;
 };
 
 } // namespace corvanta

@@ -2,6 +2,12 @@
 // right order and at the right pitch, their shape, and the silence at the end.
 #include "CueDesign.h"
 #include "WaveTestSupport.h"
+#include "sound/SoundEffectMediaControl.h"
+
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include <QFileInfo>
 
@@ -119,5 +125,39 @@ INSTANTIATE_TEST_SUITE_P(Cues, GeneratedCue,
     [](const ::testing::TestParamInfo<CueCase>& info) {
         return info.param.fileName == kRisingCueFileName ? std::string("Rising") : std::string("Falling");
     });
+
+} // namespace
+
+namespace {
+
+using corvanta::SoundEffectMediaControl;
+using corvanta::test::ToneWave;
+using corvanta::test::WriteBytes;
+
+struct Encoding {
+    const char* name;
+    int format, bits, channels, rate;
+    bool extensible;
+    friend void PrintTo(const Encoding& e, std::ostream* out) { *out << e.name; }
+};
+
+class CueEncodings : public ::testing::TestWithParam<Encoding> { };
+
+TEST_P(CueEncodings, AreAcceptedForPlaying)
+{
+    const Encoding& e = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("cue.wav"));
+    ASSERT_TRUE(WriteBytes(path, ToneWave(e.format, e.bits, e.channels, e.rate, e.extensible)));
+    EXPECT_TRUE(SoundEffectMediaControl::IsPlayableWaveFile(path)) << e.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Common, CueEncodings,
+    ::testing::Values(Encoding {"u8_mono_8k", 1, 8, 1, 8000, false}, Encoding {"s16_stereo_22k", 1, 16, 2, 22050, false},
+        Encoding {"s24_mono_44k", 1, 24, 1, 44100, false}, Encoding {"s32_stereo_48k", 1, 32, 2, 48000, false},
+        Encoding {"f32_mono_96k", 3, 32, 1, 96000, false}, Encoding {"s24_stereo_ext", 1, 24, 2, 48000, true},
+        Encoding {"f32_stereo_ext", 3, 32, 2, 44100, true}, Encoding {"s16_mono_ext", 1, 16, 1, 16000, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -8,6 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -81,6 +85,35 @@ TEST(SoundEffectMediaControl, CloseReleasesTheFileAndCommandWordsIgnoreCase)
     control.SetCommand("Sound");
     control.SettleBeforeExit();
     EXPECT_EQ(control.PlaysStarted(), 0) << "nothing is open to play";
+}
+
+} // namespace
+
+namespace {
+
+// A player destroyed while its cue is still loading: when the loading ends afterwards, nothing may
+// reach the destroyed player (AddressSanitizer reports it if it does).
+TEST(SoundEffectMediaControl, LoadingThatEndsAfterThePlayerIsGoneTouchesNothing)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(kCue);
+    ASSERT_TRUE(QFile::copy(CuePath(kRisingCueFileName), path));
+    int stillLoading = 0;
+    for (int round = 0; round < 5; ++round) {
+        auto control = std::make_unique<SoundEffectMediaControl>(0);
+        PlayCue(*control, path.toStdString());
+        stillLoading += control->IsLoading() ? 1 : 0;
+        control.reset();
+        // Lets the loading finish and its status reach this thread. At this level processEvents runs no
+        // deferred delete, so an effect handed to deleteLater is still there when its status arrives.
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 300) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        }
+    }
+    EXPECT_GT(stillLoading, 0) << "no player was destroyed while its cue loaded";
 }
 
 } // namespace

@@ -130,6 +130,23 @@ TEST_F(SoundServer, BadFileIsNeverHandedOverWhileAGoodOneIs)
     control.SetCommand("Stop");
 }
 
+TEST_F(SoundServer, AStereoTwentyFourBitCueSounds)
+{
+    const CurrentDirectory current(scratch_.path());
+    ASSERT_TRUE(WriteBytes(scratch_.filePath("deep.wav"), ToneWave(1, 24, 2, 48000, true)));
+    Recorder recorder(scratch_.path());
+    ASSERT_TRUE(recorder.Start()) << recorder.Log().toStdString();
+    SoundEffectMediaControl control;
+    PlayCue(control, "deep.wav");
+    const bool heard = WaitUntil([&] { return recorder.HoldsAfterTheFirstSound(SamplesFor(500)); }, 5s);
+    recorder.Stop();
+    ASSERT_TRUE(heard) << "nothing was heard";
+    const auto runs = FindToneRuns(recorder.Samples(), kSampleRate, kLowToneHz, 880.0);
+    ASSERT_EQ(runs.size(), 1u) << Describe(runs);
+    EXPECT_EQ(runs[0].frequencyHz, 880.0);
+    EXPECT_NEAR(runs[0].frames * kFrameMs, 400, 60) << Describe(runs);
+}
+
 TEST_F(SoundServer, DestroyingTheControlRightAfterOpenTwentyTimesNeitherHangsNorCrashes)
 {
     const CurrentDirectory current(scratch_.path());

@@ -235,4 +235,58 @@ CurrentDirectory::~CurrentDirectory()
     QDir::setCurrent(previous_);
 }
 
+// A WAV file of a 880 Hz tone (0.4 s, then 0.3 s of silence) in the given encoding. `extensible`
+// writes the 40-byte format chunk with its sub-format GUID, as sound editors do for deep samples.
+QByteArray ToneWave(int format, int bits, int channels, int rate, bool extensible)
+{
+    const int frames = rate * 7 / 10;
+    const int bytes = bits / 8;
+    QByteArray data;
+    for (int i = 0; i < frames; ++i) {
+        const double v = i < rate * 4 / 10 ? 0.5 * std::sin(2 * 3.14159265358979 * 880.0 * i / rate) : 0.0;
+        for (int c = 0; c < channels; ++c) {
+            std::uint32_t word = 0;
+            if (format == 3) {
+                const float f = static_cast<float>(v);
+                std::memcpy(&word, &f, 4);
+            } else if (bits == 8) {
+                word = static_cast<std::uint32_t>(std::lround(128 + v * 127));
+            } else {
+                word = static_cast<std::uint32_t>(std::lround(v * ((1LL << (bits - 1)) - 1)));
+            }
+            for (int b = 0; b < bytes; ++b) {
+                data.append(static_cast<char>((word >> (8 * b)) & 0xFF));
+            }
+        }
+    }
+    const auto le = [](QByteArray& out, std::uint32_t value, int n) {
+        for (int i = 0; i < n; ++i) {
+            out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+        }
+    };
+    QByteArray fmt;
+    le(fmt, extensible ? 0xFFFE : static_cast<std::uint32_t>(format), 2);
+    le(fmt, static_cast<std::uint32_t>(channels), 2);
+    le(fmt, static_cast<std::uint32_t>(rate), 4);
+    le(fmt, static_cast<std::uint32_t>(rate * channels * bytes), 4);
+    le(fmt, static_cast<std::uint32_t>(channels * bytes), 2);
+    le(fmt, static_cast<std::uint32_t>(bits), 2);
+    if (extensible) {
+        le(fmt, 22, 2);
+        le(fmt, static_cast<std::uint32_t>(bits), 2);
+        le(fmt, channels == 2 ? 3 : 4, 4);
+        le(fmt, static_cast<std::uint32_t>(format), 2);
+        fmt.append(QByteArray::fromHex("000000001000800000aa00389b71"));
+    }
+    QByteArray file("RIFF");
+    le(file, static_cast<std::uint32_t>(4 + 8 + fmt.size() + 8 + data.size()), 4);
+    file.append("WAVEfmt ");
+    le(file, static_cast<std::uint32_t>(fmt.size()), 4);
+    file.append(fmt);
+    file.append("data");
+    le(file, static_cast<std::uint32_t>(data.size()), 4);
+    file.append(data);
+    return file;
+}
+
 } // namespace corvanta::test

@@ -38,6 +38,10 @@ QByteArray MakeWave(int format, int channels, int sampleRate, int bitsPerSample,
 
 bool WriteBytes(const QString& path, const QByteArray& bytes);
 
+// A WAV file of an 880 Hz tone (0.4 s, then 0.3 s of silence) in the given encoding (format 1 PCM or
+// 3 float). `extensible` writes the 40-byte format chunk with its sub-format GUID.
+QByteArray ToneWave(int format, int bits, int channels, int rate, bool extensible);
+
 // Power of one frequency over a block of samples (Goertzel).
 double TonePower(std::span<const std::int16_t> samples, double frequencyHz, int sampleRate);
 // Frequency estimated from the zero crossings of a block.
