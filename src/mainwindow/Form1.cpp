@@ -43,21 +43,22 @@ QFont FontFor(FontId id)
     return {};
 }
 
-// The strips' text: 8 pt of the layout's face, smaller if the installed face is wider, so that a
-// value such as "0.246" fits the two units between columns, the longer heading ends before the first
-// column, and the digits stand inside the 13-pixel inner height.
-QFont StripFont(double unitAcrossPixels, double unitDownPixels, int innerHeight)
+// The strips' text: 11 pixels of the layout's face, set a little narrower (88 %) so that neighbouring
+// values keep about 6 blank pixels between them while the digits stay 8 pixels tall. If the installed
+// face is wider, it is narrowed further until "0.246" leaves that gap in its column and the longer
+// heading ends before the first column.
+QFont StripFont(double unitAcrossPixels)
 {
+    constexpr double kGapPixels = 6.0;
     const double columnWidth = 2.0 * unitAcrossPixels;
-    const double headingWidth = (Experiment::RatioColumn(1) - kHeadingX) * unitAcrossPixels;
-    const double rowTop = kRowY * unitDownPixels;
+    const double headingWidth = (Experiment::RatioColumn(1) - kHeadingX) * unitAcrossPixels - kGapPixels;
     QFont font = LayoutFont(8.0);
-    for (double size = 8.0; size >= 5.0; size -= 0.25) {
-        font.setPointSizeF(size);
+    font.setPixelSize(11);
+    for (int stretch = 88; stretch >= 60; stretch -= 4) {
+        font.setStretch(stretch);
         const QFontMetricsF metrics(font);
-        if (metrics.horizontalAdvance(QStringLiteral("0.246")) < columnWidth
-            && metrics.horizontalAdvance(QString::fromUtf8(kTheoreticalHeading)) < headingWidth
-            && rowTop + metrics.ascent() <= innerHeight) {
+        if (metrics.horizontalAdvance(QStringLiteral("0.246")) + kGapPixels <= columnWidth
+            && metrics.horizontalAdvance(QString::fromUtf8(kTheoreticalHeading)) < headingWidth) {
             break;
         }
     }
@@ -112,6 +113,7 @@ Form1::Form1(MediaControl& mmControl1, RandomSource& random, Clock& clock)
     programEnder = [] { QCoreApplication::exit(0); };
 
     handlers_.Form_Load();
+    UpdateBoardDescription();
 }
 
 Form1::~Form1() = default;
@@ -173,8 +175,7 @@ void Form1::BuildControls()
             if (number != 1) { // the board carries no text
                 // Both strips share one scale and height, so they share the font fitted to them.
                 if (!stripFont) {
-                    stripFont = StripFont(row.unitAcrossTwips / kTwipsPerPixel, row.unitDownTwips / kTwipsPerPixel,
-                        TwipsToPixels(row.height) - 2 * kSunkenBorderPixels);
+                    stripFont = StripFont(row.unitAcrossTwips / kTwipsPerPixel);
                 }
                 surface->setTextFont(*stripFont);
             }
@@ -260,6 +261,24 @@ void Form1::SetPicture2Visible(bool visible)
 void Form1::SetMarkerVisible(int bin, int element, bool visible)
 {
     Marker(bin, element)->setVisible(visible);
+    UpdateBoardDescription();
+}
+
+void Form1::UpdateBoardDescription()
+{
+    // What a sighted student reads off the markers: the balls in each bin.
+    QStringList counts;
+    for (int bin = 1; bin <= kBinTotal; ++bin) {
+        counts << QStringLiteral("bin %1: %2").arg(bin).arg(handlers_.experiment.State.BinCount(bin));
+    }
+    const QString description = counts.join(QStringLiteral(", "));
+    SurfaceWidget* board = pictures_[1];
+    if (board->accessibleDescription() == description) {
+        return; // Init hides 220 markers: one announcement, not 220
+    }
+    board->setAccessibleDescription(description);
+    QAccessibleEvent changed(board, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Form1::SetLabel1Caption(std::string_view text)

@@ -66,6 +66,7 @@ private:
     void BuildMarkers();
     void RunActivation();
     void UpdateAccessibleRow(int pictureNumber);
+    void UpdateBoardDescription();
 
     // Form1Shell
     void OpenHelpWindow() override;

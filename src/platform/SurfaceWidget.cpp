@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
@@ -10,6 +11,31 @@
 #include <algorithm>
 
 namespace corvanta {
+
+namespace {
+
+// A surface reads as one object: its description says what is drawn on it. The children on the
+// board (the ball and 220 markers, most of them hidden) are pictures of what the description
+// already counts, and would only be noise to a screen reader.
+class SurfaceAccessible final : public QAccessibleWidget {
+public:
+    explicit SurfaceAccessible(QWidget* surface)
+        : QAccessibleWidget(surface, QAccessible::Graphic)
+    {
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+};
+
+QAccessibleInterface* SurfaceAccessibleFactory(const QString&, QObject* object)
+{
+    auto* surface = qobject_cast<SurfaceWidget*>(object);
+    return surface != nullptr ? new SurfaceAccessible(surface) : nullptr;
+}
+
+} // namespace
 
 SurfaceWidget::SurfaceWidget(QWidget* parent, double unitAcrossTwips, double unitDownTwips)
     : QFrame(parent)
@@ -22,6 +48,11 @@ SurfaceWidget::SurfaceWidget(QWidget* parent, double unitAcrossTwips, double uni
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::NoFocus);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&SurfaceAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
 }
 
 void SurfaceWidget::setBackColor(const QColor& colour)
@@ -41,6 +72,10 @@ void SurfaceWidget::setForeColor(const QColor& colour)
 void SurfaceWidget::setTextFont(const QFont& font)
 {
     textFont_ = font;
+    // Text is printed over what stands there, and the same text is printed again at the same place
+    // on every activation. Antialiased edges would blend again each time and thicken; solid pixels,
+    // like the board's lines, leave a reprint identical.
+    textFont_.setStyleStrategy(QFont::StyleStrategy(textFont_.styleStrategy() | QFont::NoAntialias));
 }
 
 void SurfaceWidget::EndLineRun() const

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace corvanta {
 namespace {
@@ -58,6 +60,92 @@ TEST(Form1ScaleTest, LinesStayOneLogicalPixelWideAndInPlaceAtTwiceTheDensity)
 
     // Text is drawn at device resolution: the strip's image is twice the logical size.
     EXPECT_EQ(form.Picture(3)->Drawing().height(), 13 * 2);
+}
+
+} // namespace
+} // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+// Which device-pixel columns of a strip hold ink.
+struct Ink {
+    std::vector<bool> columns;
+};
+
+Ink InkOf(const QImage& image)
+{
+    Ink ink;
+    ink.columns.assign(static_cast<std::size_t>(image.width()), false);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                ink.columns[static_cast<std::size_t>(x)] = true;
+            }
+        }
+    }
+    return ink;
+}
+
+TEST(Form1ScaleTest, StripsReprintExactlyAndTheirValuesStandApart)
+{
+    test::ListMediaControl mmControl1;
+    TimeMixedRandom random;
+    test::FakeClock clock;
+    Form1 form(mmControl1, random, clock);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    // Ratios equal to the theoretical row, so both strips carry the widest values side by side.
+    const int counts[] = {1, 10, 44, 117, 205, 246, 205, 117, 44, 10, 1};
+    for (int bin = 1; bin <= kBinTotal; ++bin) {
+        form.Handlers().experiment.State.BinCount(bin) = static_cast<std::int16_t>(counts[bin - 1]);
+    }
+    form.Handlers().experiment.PrintRatios();
+
+    for (int number : {3, 4}) {
+        const QImage once = form.Picture(number)->Drawing().copy();
+        for (int i = 0; i < 10; ++i) {
+            form.Handlers().Form_Activate();
+        }
+        EXPECT_EQ(form.Picture(number)->Drawing(), once) << "Picture" << number << " changed by reprinting";
+
+        const QImage& strip = form.Picture(number)->Drawing();
+        const double ratio = strip.devicePixelRatio();
+        const Ink ink = InkOf(strip);
+        const auto column = [&](int bin) { return Experiment::RatioColumn(bin) * 238.87605 / 15.0 * ratio; };
+        int headingEnd = -1;
+        for (int x = 0; x < static_cast<int>(column(1)); ++x) {
+            headingEnd = ink.columns[static_cast<std::size_t>(x)] ? x : headingEnd;
+        }
+        EXPECT_GT(headingEnd, 0);
+        EXPECT_LT(headingEnd, column(1) - 2 * ratio) << "Picture" << number << ": the heading runs into bin 1";
+        for (int bin = 1; bin <= kBinTotal; ++bin) {
+            int start = static_cast<int>(column(bin)) - 1;
+            while (start < strip.width() && !ink.columns[static_cast<std::size_t>(start)]) {
+                ++start;
+            }
+            EXPECT_LE(start - column(bin), 3 * ratio) << "Picture" << number << " bin " << bin << " starts late";
+            if (bin > 1) {
+                int blank = 0;
+                for (int x = start - 1; x >= 0 && !ink.columns[static_cast<std::size_t>(x)]; --x) {
+                    ++blank;
+                }
+                EXPECT_GE(blank, 5 * ratio) << "Picture" << number << ": bins " << bin - 1 << " and " << bin
+                                            << " stand " << blank << " device pixels apart";
+            }
+        }
+        int top = strip.height();
+        int bottom = -1;
+        for (int y = 0; y < strip.height(); ++y) {
+            for (int x = static_cast<int>(column(1)); x < strip.width(); ++x) {
+                if (qGray(strip.pixel(x, y)) < 128) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        EXPECT_GE(bottom - top + 1, 8 * ratio) << "Picture" << number << ": digits too small";
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "platform/SurfaceWidget.h"
 #include "platform/Twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QFrame>
@@ -258,6 +259,42 @@ TEST_F(Form1WidgetTest, TicksMoveTheSpriteAndLandBalls)
     EXPECT_TRUE(form->accessibleDescription().isEmpty());
     EXPECT_TRUE(form->Picture(4)->accessibleDescription().startsWith(
         QStringLiteral("Ratio from experimental results: bin 1 ")));
+}
+
+} // namespace
+} // namespace corvanta
+
+namespace corvanta {
+namespace {
+
+// A screen reader meets the board as one object whose description counts each bin, announced when
+// a ball lands, not on every tick.
+TEST_F(Form1WidgetTest, BoardReadsAsBinCountsNotAsItsMarkers)
+{
+    QAccessibleInterface* boardAccessible = QAccessible::queryAccessibleInterface(form->Picture(1));
+    ASSERT_NE(boardAccessible, nullptr);
+    EXPECT_EQ(boardAccessible->childCount(), 0) << "markers and ball are not objects of their own";
+    EXPECT_TRUE(boardAccessible->text(QAccessible::Description).startsWith(QStringLiteral("bin 1: 0, bin 2: 0")))
+        << boardAccessible->text(QAccessible::Description).toStdString();
+
+    form->Command(1)->click();
+    int changes = 0;
+    for (int tick = 0; tick < 22; ++tick) {
+        const QString before = boardAccessible->text(QAccessible::Description);
+        form->Handlers().Timer1_Timer();
+        changes += boardAccessible->text(QAccessible::Description) != before ? 1 : 0;
+    }
+    EXPECT_EQ(changes, 2) << "the description changes once per landed ball";
+    const QString counts = boardAccessible->text(QAccessible::Description);
+    int total = 0;
+    for (int bin = 1; bin <= kBinTotal; ++bin) {
+        const int at = counts.indexOf(QStringLiteral("bin %1: ").arg(bin));
+        ASSERT_GE(at, 0) << counts.toStdString();
+        const int count = form->Handlers().experiment.State.BinCount(bin);
+        EXPECT_TRUE(counts.mid(at).startsWith(QStringLiteral("bin %1: %2").arg(bin).arg(count)));
+        total += count;
+    }
+    EXPECT_EQ(total, 2);
 }
 
 } // namespace
