@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!corvanta::ProgramIconImage().save(path, "PNG")) {
+    if (!corvanta::programIconImage().save(path, "PNG")) {
         std::fprintf(stderr, "make_icon: cannot write %s\n", argv[1]);
         return 1;
     }

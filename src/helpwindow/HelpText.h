@@ -36,10 +36,4 @@ inline constexpr std::array<std::u8string_view, 15> kHelpLines = {
     u8"When you click the\uFF3BStop\uFF3Dbutton , the pachinko ball will stop falling.",
 };
 
-// A help line as the byte string that the drawing surfaces print.
-inline std::string_view HelpLineBytes(std::u8string_view line)
-{
-    return {reinterpret_cast<const char*>(line.data()), line.size()};
-}
-
 } // namespace corvanta

@@ -1,7 +1,6 @@
 #include "LayoutFonts.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -9,32 +8,34 @@
 namespace corvanta {
 
 namespace {
-// Whether the twin is installed. It covers every character the program shows (Latin, the
-// ideographic space, the brackets and the black square), so no per-glyph fallback face is needed.
+
+const QString kLayoutFace = QStringLiteral("ＭＳ Ｐゴシック");
+const QString kTwinFace = QStringLiteral("IPAPGothic");
+// The twin covers every character the program shows (Latin, the ideographic space, the brackets,
+// the black square), so no fallback faces are needed while it is installed.
 bool twinInstalled = false;
+
 } // namespace
 
-bool RegisterLayoutFonts()
+bool registerLayoutFonts()
 {
-    QFont::insertSubstitution(kLayoutFace, kLayoutFaceTwin);
-    twinInstalled = QFontDatabase::families().contains(kLayoutFaceTwin);
-    if (twinInstalled) {
-        return true;
+    QFont::insertSubstitution(kLayoutFace, kTwinFace);
+    twinInstalled = QFontDatabase::families().contains(kTwinFace);
+    if (!twinInstalled) {
+        std::fprintf(stderr,
+            "corvanta: font \"IPAPGothic\" is not installed (Debian package fonts-ipafont-gothic); "
+            "text is drawn in another face and may not fit its place\n");
     }
-    std::fprintf(stderr,
-        "corvanta: warning: font \"%s\" is not installed (Debian package fonts-ipafont-gothic); "
-        "text is drawn in a substitute face with other metrics\n",
-        kLayoutFaceTwin.toUtf8().constData());
-    return false;
+    return twinInstalled;
 }
 
-QFont LayoutFont(double pointSize, bool bold)
+QFont layoutFont(double pointSize, bool bold)
 {
     QFont font(kLayoutFace);
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    // Without fallback faces Qt skips working out their list for every size, which is a good part of
-    // the start-up; with a substitute face, fallbacks still supply what it lacks.
+    // Without fallback faces Qt skips working out their list for every size, a good part of the
+    // start-up; a substitute face still gets fallbacks for what it lacks.
     font.setStyleStrategy(twinInstalled ? QFont::NoFontMerging : QFont::PreferDefault);
     return font;
 }

@@ -6,7 +6,7 @@
 
 namespace corvanta {
 
-ProgramActivation& ProgramActivation::Instance()
+ProgramActivation& ProgramActivation::instance()
 {
     static ProgramActivation* instance = new ProgramActivation; // lives as long as the application
     return *instance;
@@ -14,10 +14,10 @@ ProgramActivation& ProgramActivation::Instance()
 
 ProgramActivation::ProgramActivation()
 {
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &ProgramActivation::OnFocusWindowChanged);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &ProgramActivation::onFocusWindowChanged);
 }
 
-bool ProgramActivation::NoteActive(QWidget* window)
+bool ProgramActivation::noteActive(QWidget* window)
 {
     if (window == nullptr || last_ == window) {
         return false;
@@ -26,11 +26,11 @@ bool ProgramActivation::NoteActive(QWidget* window)
     return true;
 }
 
-void ProgramActivation::OnFocusWindowChanged()
+void ProgramActivation::onFocusWindowChanged()
 {
     // A null active window means another program is active: nothing changes for ours.
     QWidget* window = QApplication::activeWindow();
-    if (window != nullptr && NoteActive(window)) {
+    if (window != nullptr && noteActive(window)) {
         emit activated(window);
     }
 }

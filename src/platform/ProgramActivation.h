@@ -13,18 +13,18 @@ class ProgramActivation : public QObject {
     Q_OBJECT
 
 public:
-    static ProgramActivation& Instance();
+    static ProgramActivation& instance();
 
     // Records `window` as the program's active window. Returns true when that is a change (or the
     // first time), which is when the window's activation handler should run.
-    bool NoteActive(QWidget* window);
+    bool noteActive(QWidget* window);
 
 signals:
     void activated(QWidget* window);
 
 private:
     ProgramActivation();
-    void OnFocusWindowChanged();
+    void onFocusWindowChanged();
 
     QPointer<QWidget> last_;
 };

@@ -6,7 +6,7 @@ namespace corvanta {
 
 namespace {
 
-void FillRect(QImage& image, int x, int y, int width, int height, QRgb colour)
+void fillRect(QImage& image, int x, int y, int width, int height, QRgb colour)
 {
     for (int row = y; row < y + height; ++row) {
         for (int column = x; column < x + width; ++column) {
@@ -17,7 +17,7 @@ void FillRect(QImage& image, int x, int y, int width, int height, QRgb colour)
 
 } // namespace
 
-QImage ProgramIconImage()
+QImage programIconImage()
 {
     constexpr int kSize = 32;
     const QRgb background = qRgb(255, 250, 240);
@@ -28,16 +28,16 @@ QImage ProgramIconImage()
 
     QImage image(kSize, kSize, QImage::Format_RGB888);
     image.fill(background);
-    FillRect(image, 0, 0, kSize, 1, outline);
-    FillRect(image, 0, kSize - 1, kSize, 1, outline);
-    FillRect(image, 0, 0, 1, kSize, outline);
-    FillRect(image, kSize - 1, 0, 1, kSize, outline);
+    fillRect(image, 0, 0, kSize, 1, outline);
+    fillRect(image, 0, kSize - 1, kSize, 1, outline);
+    fillRect(image, 0, 0, 1, kSize, outline);
+    fillRect(image, kSize - 1, 0, 1, kSize, outline);
 
     // Five rows of 2 x 2 pins, four pixels apart, the apex centred.
     for (int row = 0; row < 5; ++row) {
         for (int pin = 0; pin <= row; ++pin) {
             const int x = 15 - 2 * row + 4 * pin;
-            FillRect(image, x - 2, 3 + 3 * row, 2, 2, pinBlue);
+            fillRect(image, x - 2, 3 + 3 * row, 2, 2, pinBlue);
         }
     }
 
@@ -46,15 +46,15 @@ QImage ProgramIconImage()
     for (std::size_t bar = 0; bar < kHeights.size(); ++bar) {
         const int x = 2 + 4 * static_cast<int>(bar);
         const int height = kHeights[bar];
-        FillRect(image, x, 30 - height, 3, height, barRed);
-        FillRect(image, x + 2, 30 - height, 1, height, barShade);
+        fillRect(image, x, 30 - height, 3, height, barRed);
+        fillRect(image, x + 2, 30 - height, 1, height, barShade);
     }
     return image;
 }
 
-QIcon ProgramIcon()
+QIcon programIcon()
 {
-    return QIcon(QPixmap::fromImage(ProgramIconImage()));
+    return QIcon(QPixmap::fromImage(programIconImage()));
 }
 
 } // namespace corvanta

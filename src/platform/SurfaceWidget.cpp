@@ -6,7 +6,6 @@
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -14,9 +13,8 @@ namespace corvanta {
 
 namespace {
 
-// A surface reads as one object: its description says what is drawn on it. The children on the
-// board (the ball and 220 markers, most of them hidden) are pictures of what the description
-// already counts, and would only be noise to a screen reader.
+// A surface reads as one object, its description saying what is drawn on it. The board's children
+// (the ball and 220 markers, most of them hidden) picture what the description already counts.
 class SurfaceAccessible final : public QAccessibleWidget {
 public:
     explicit SurfaceAccessible(QWidget* surface)
@@ -29,7 +27,7 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 };
 
-QAccessibleInterface* SurfaceAccessibleFactory(const QString&, QObject* object)
+QAccessibleInterface* surfaceAccessible(const QString&, QObject* object)
 {
     auto* surface = qobject_cast<SurfaceWidget*>(object);
     return surface != nullptr ? new SurfaceAccessible(surface) : nullptr;
@@ -42,164 +40,134 @@ SurfaceWidget::SurfaceWidget(QWidget* parent, double unitAcrossTwips, double uni
     , unitAcrossPixels_(unitAcrossTwips / kTwipsPerPixel)
     , unitDownPixels_(unitDownTwips / kTwipsPerPixel)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(&surfaceAccessible), true);
+    (void)accessibleInstalled;
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kSunkenBorderPixels);
-    // Everything inside the frame comes from the backing image: no background fill needed.
+    // The image covers everything inside the frame.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::NoFocus);
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(&SurfaceAccessibleFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
 }
 
 void SurfaceWidget::setBackColor(const QColor& colour)
 {
     backColor_ = colour;
-    // The frame's edges take the palette; the inner area is the image.
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);
-}
-
-void SurfaceWidget::setForeColor(const QColor& colour)
-{
-    foreColor_ = colour;
 }
 
 void SurfaceWidget::setTextFont(const QFont& font)
 {
     textFont_ = font;
     // Text is printed over what stands there, and the same text is printed again at the same place
-    // on every activation. Antialiased edges would blend again each time and thicken; solid pixels,
-    // like the board's lines, leave a reprint identical.
+    // on every activation. Antialiased edges would blend once more each time and thicken; solid
+    // pixels, like the board's lines, leave a reprint identical.
     textFont_.setStyleStrategy(QFont::StyleStrategy(textFont_.styleStrategy() | QFont::NoAntialias));
 }
 
-void SurfaceWidget::EndLineRun() const
-{
-    if (linePainter_.isActive()) {
-        linePainter_.end();
-    }
-}
-
-void SurfaceWidget::EnsureBacking()
+void SurfaceWidget::ensureImage()
 {
     const qreal ratio = devicePixelRatioF();
     const QSize inner = contentsRect().size();
-    const QSize device(qRound(inner.width() * ratio), qRound(inner.height() * ratio));
-    if (backing_.size() == device && backing_.devicePixelRatio() == ratio) {
+    if (image_.size() == inner * ratio && image_.devicePixelRatio() == ratio) {
         return;
     }
-    EndLineRun();
-    QImage fresh(device, QImage::Format_RGB32);
+    QImage fresh(inner * ratio, QImage::Format_RGB32);
     fresh.setDevicePixelRatio(ratio);
     fresh.fill(backColor_);
-    if (!backing_.isNull()) {
-        // Moved to a screen of another scale: keep what was drawn, scaled, until the next Cls.
-        QPainter painter(&fresh);
-        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(inner)), backing_);
+    if (!image_.isNull()) { // moved to a screen of another scale: keep the drawing, scaled
+        QPainter(&fresh).drawImage(QRectF(QPointF(0, 0), QSizeF(inner)), image_);
     }
-    backing_ = fresh;
+    image_ = fresh;
 }
 
-void SurfaceWidget::Cls()
-{
-    EndLineRun();
-    EnsureBacking();
-    backing_.fill(backColor_);
-    currentX_ = 0.0f;
-    currentY_ = 0.0f;
-    printedTexts_.clear();
-    update(contentsRect());
-    emit textChanged();
-}
-
-QPointF SurfaceWidget::ToPixels(float x, float y) const
+QPointF SurfaceWidget::toPixels(float x, float y) const
 {
     return {static_cast<double>(x) * unitAcrossPixels_, static_cast<double>(y) * unitDownPixels_};
 }
 
-QPoint SurfaceWidget::ToWidget(float x, float y) const
+QPoint SurfaceWidget::toWidget(float x, float y) const
 {
-    const QPointF inner = ToPixels(x, y);
-    return contentsRect().topLeft() + QPoint(qRound(inner.x()), qRound(inner.y()));
+    return contentsRect().topLeft() + toPixels(x, y).toPoint();
 }
 
-QRect SurfaceWidget::InnerToWidget(const QRectF& innerRect) const
+QRect SurfaceWidget::innerToWidget(const QRectF& inner) const
 {
-    // One pixel of margin for antialiased text edges.
-    return innerRect.toAlignedRect()
+    return inner.toAlignedRect()
         .adjusted(-1, -1, 1, 1)
         .translated(contentsRect().topLeft())
         .intersected(contentsRect());
 }
 
-void SurfaceWidget::Print(std::string_view text)
+void SurfaceWidget::clear()
 {
-    EndLineRun();
-    EnsureBacking();
-    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetricsF metrics(textFont_, &backing_);
-    const QPointF topLeft = ToPixels(currentX_, currentY_);
-    if (!line.isEmpty()) {
-        QPainter painter(&backing_);
-        painter.setFont(textFont_);
-        painter.setPen(foreColor_);
-        // The image's edge clips what runs past the inner area: cut off, never wrapped.
-        painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), line);
-        update(InnerToWidget(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(line), metrics.height()))));
-    }
-    if (!line.isEmpty()) {
-        // Text printed again at the same place stands over itself: keep one entry for it.
-        auto same = std::find_if(printedTexts_.begin(), printedTexts_.end(),
-            [this](const PrintedText& printed) { return printed.x == currentX_ && printed.y == currentY_; });
-        if (same != printedTexts_.end()) {
-            same->text = line;
-        } else {
-            printedTexts_.append({currentX_, currentY_, line});
-        }
-    }
-    // End of line: back to the origin's x, one line of this font further down.
-    currentX_ = 0.0f;
-    currentY_ = static_cast<float>(static_cast<double>(currentY_) + metrics.height() / unitDownPixels_);
-    if (!line.isEmpty()) {
-        emit textChanged();
-    }
+    ensureImage();
+    image_.fill(backColor_);
+    cursorX_ = cursorY_ = 0.0f;
+    printed_.clear();
+    update(contentsRect());
+    emit textChanged();
 }
 
-void SurfaceWidget::Line(float x1, float y1, float x2, float y2, Rgb colour)
+void SurfaceWidget::moveCursor(float x, float y)
 {
-    EnsureBacking();
-    const QPointF from = ToPixels(x1, y1);
-    const QPointF to = ToPixels(x2, y2);
-    // Lines come in runs (the board is 93 of them): one painter serves the run, and is ended
-    // before anything else touches the image.
-    if (!linePainter_.isActive()) {
-        linePainter_.begin(&backing_);
+    cursorX_ = x;
+    cursorY_ = y;
+}
+
+void SurfaceWidget::printLine(std::string_view text)
+{
+    ensureImage();
+    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetricsF metrics(textFont_, &image_);
+    if (!line.isEmpty()) {
+        const QPointF topLeft = toPixels(cursorX_, cursorY_);
+        QPainter painter(&image_);
+        painter.setFont(textFont_);
+        painter.setPen(palette().color(QPalette::WindowText));
+        // The image's edge cuts off what runs past the inner area.
+        painter.drawText(topLeft + QPointF(0, metrics.ascent()), line);
+        update(innerToWidget(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(line), metrics.height()))));
+        const auto samePlace = std::ranges::find_if(
+            printed_, [this](const PrintedText& p) { return p.x == cursorX_ && p.y == cursorY_; });
+        if (samePlace != printed_.end()) {
+            samePlace->text = line;
+        } else {
+            printed_.append({cursorX_, cursorY_, line});
+        }
+        emit textChanged();
     }
-    // One logical pixel wide, unsmoothed: the same line at any screen scale.
-    linePainter_.setPen(QPen(QColor(colour.red, colour.green, colour.blue), 1.0, Qt::SolidLine, Qt::FlatCap));
-    linePainter_.drawLine(from, to);
-    update(InnerToWidget(QRectF(from, to).normalized()));
+    cursorX_ = 0.0f;
+    cursorY_ = static_cast<float>(cursorY_ + metrics.height() / unitDownPixels_);
+}
+
+void SurfaceWidget::line(float x1, float y1, float x2, float y2, Rgb colour)
+{
+    ensureImage();
+    const QPointF from = toPixels(x1, y1);
+    const QPointF to = toPixels(x2, y2);
+    QPainter painter(&image_);
+    // One logical pixel wide and unsmoothed: the same line at any scale, and drawing it again over
+    // itself changes nothing.
+    painter.setPen(QPen(QColor(colour.red, colour.green, colour.blue), 1.0, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(from, to);
+    update(innerToWidget(QRectF(from, to).normalized()));
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event)
 {
-    EndLineRun();
-    EnsureBacking();
+    ensureImage();
     QPainter painter(this);
     const QRect inner = contentsRect();
     const QRect exposed = event->rect().intersected(inner);
     if (!exposed.isEmpty()) {
-        const QRect source = exposed.translated(-inner.topLeft());
-        const qreal ratio = backing_.devicePixelRatio();
-        painter.drawImage(exposed, backing_,
-            QRectF(source.x() * ratio, source.y() * ratio, source.width() * ratio, source.height() * ratio));
+        const qreal ratio = image_.devicePixelRatio();
+        const QRectF source = exposed.translated(-inner.topLeft()).toRectF();
+        painter.drawImage(exposed, image_, QRectF(source.topLeft() * ratio, source.size() * ratio));
     }
-    if (!event->rect().intersected(frameRect()).isEmpty() && !inner.contains(event->rect())) {
+    if (!inner.contains(event->rect())) {
         drawFrame(&painter);
     }
 }

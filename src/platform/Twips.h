@@ -8,14 +8,14 @@ namespace corvanta {
 // pixels are 96-per-inch pixels, so a twip measure divides by 15 whatever the screen's scale.
 inline constexpr double kTwipsPerPixel = 15.0;
 
-constexpr int TwipsToPixels(int twips)
+constexpr int twipsToPixels(int twips)
 {
     return twips / 15;
 }
 
-constexpr QRect TwipRect(int left, int top, int width, int height)
+constexpr QRect twipRect(int left, int top, int width, int height)
 {
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 // The default sunken frame of every surface and marker: 30 twips, 2 pixels, on each side.

@@ -16,8 +16,8 @@ constexpr std::uint16_t kPcm = 1;
 constexpr std::uint16_t kFloat = 3;
 constexpr std::uint16_t kExtensible = 0xFFFE;
 // The tail shared by the sub-format GUIDs of PCM and float (KSDATAFORMAT_SUBTYPE_*).
-constexpr unsigned char kSubFormatTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00,
-    0x38, 0x9B, 0x71};
+constexpr unsigned char kSubFormatTail[14]
+    = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 constexpr int kMaxChunksBeforeData = 64;
 
 std::uint32_t le(const char* bytes, int count)

@@ -1,0 +1,135 @@
+#include "Experiment.h"
+
+#include "Clock.h"
+#include "MainView.h"
+#include "RandomSource.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <numeric>
+
+namespace corvanta {
+
+Experiment::Experiment(MainView& view, RandomSource& random, Clock& clock)
+    : view_(view)
+    , random_(random)
+    , clock_(clock)
+{
+}
+
+bool Experiment::finished() const
+{
+    return std::ranges::any_of(state_.binCounts, [](int count) { return count >= kBinCapacity; });
+}
+
+void Experiment::reset()
+{
+    state_.ballX = kStartX;
+    state_.ballY = kStartY;
+    state_.binCounts.fill(0);
+    state_.landed = 0;
+}
+
+void Experiment::step()
+{
+    // The sprite shows where the previous tick left the ball.
+    view_.moveBall(state_.ballX, state_.ballY);
+    random_.reseed(clock_.secondsSinceMidnight());
+    // In double 2r + 1 is exact, so the largest float below 1 gives 2, never 3.
+    state_.turn = static_cast<int>(std::floor(2.0 * static_cast<double>(random_.next()) + 1.0));
+
+    if (state_.ballY < kBottomY) {
+        state_.ballX += state_.turn == 1 ? 1.0f : -1.0f;
+        state_.ballY += 1.0f;
+        return;
+    }
+    ++state_.landed;
+    view_.setCount(std::to_string(state_.landed));
+    tallyLanding(binAt(state_.ballX));
+    state_.ballX = kStartX;
+    state_.ballY = kStartY;
+}
+
+int Experiment::binAt(float ballX)
+{
+    for (int bin = 1; bin < kBins; ++bin) {
+        if (ballX < static_cast<float>(10 + 2 * (bin - 1))) {
+            return bin;
+        }
+    }
+    // Ten steps from 19.8 end at 29.8 at most: bin 11 is the last there is.
+    assert(ballX < 30.0f);
+    return kBins;
+}
+
+void Experiment::tallyLanding(int bin)
+{
+    int& count = state_.binCounts.at(static_cast<std::size_t>(bin - 1));
+    assert(count < kBinCapacity && state_.landed <= kBinCapacity + (kBins - 1) * (kBinCapacity - 1));
+    ++count;
+    view_.setMarkerVisible(bin, count, true);
+    if (count == kBinCapacity) {
+        endRun();
+    }
+}
+
+void Experiment::endRun()
+{
+    view_.setStepTimerEnabled(false);
+    view_.setBallVisible(false);
+    view_.setButtonEnabled(Button::Fast, false);
+    view_.setButtonEnabled(Button::Stop, false);
+    view_.setButtonEnabled(Button::Exit, true);
+    view_.setButtonEnabled(Button::Init, true);
+    view_.setButtonEnabled(Button::Slow, false);
+    printRatios();
+}
+
+void Experiment::stopRun()
+{
+    view_.setStepTimerEnabled(false);
+    view_.setButtonEnabled(Button::Fast, true);
+    view_.setButtonEnabled(Button::Stop, false);
+    view_.setButtonEnabled(Button::Exit, true);
+    view_.setButtonEnabled(Button::Init, true);
+    view_.setButtonEnabled(Button::Help, true);
+    view_.setButtonEnabled(Button::Slow, true);
+    printRatios();
+}
+
+void Experiment::printRatios()
+{
+    const int total = std::accumulate(state_.binCounts.begin(), state_.binCounts.end(), 0);
+    // Stopped before the first landing there is no ratio to show: the heading stays alone.
+    if (total == 0) {
+        return;
+    }
+    for (int bin = 1; bin <= kBins; ++bin) {
+        view_.ratioRow().printAt(column(bin), kRowY, ratioText(state_.binCount(bin), total));
+    }
+}
+
+void Experiment::showRatioHeading()
+{
+    view_.ratioRow().printAt(kHeadingX, kRowY, kRatioHeading);
+}
+
+void Experiment::resetRatioReadout()
+{
+    view_.ratioRow().clear();
+    showRatioHeading();
+}
+
+std::string ratioText(int count, int total)
+{
+    // Thousandths rounded half up, all in integers: floor(1000 count / total + 1/2).
+    const int thousandths = (2000 * count + total) / (2 * total);
+    std::string text = std::to_string(thousandths / 1000) + ".000";
+    for (int i = 0, rest = thousandths % 1000; i < 3; ++i, rest /= 10) {
+        text[text.size() - 1 - static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 10);
+    }
+    return text;
+}
+
+} // namespace corvanta

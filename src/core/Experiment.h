@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace corvanta {
+
+class Clock;
+class MainView;
+class RandomSource;
+
+inline constexpr int kBins = 11;
+// Markers in each bin's stack, and the count at which a run ends.
+inline constexpr int kBinCapacity = 20;
+
+// Board geometry, in board units (the board is 40 across, 20 down). Positions are 32-bit floats; the
+// ball moves by whole steps of 1.0, which are exact.
+inline constexpr float kStartX = 19.8f;
+inline constexpr float kStartY = 0.9f;
+// The float nearest 10.9 (10.8999996): ten steps from the float 0.9 reach it exactly. Compared as a
+// double the ball would take an eleventh step and land outside every bin.
+inline constexpr float kBottomY = 10.9f;
+
+// Where the readout and the theoretical table print on their strips: one row, the heading at the
+// left, then bin b's value at column(b), under the bin's left wall.
+inline constexpr float kRowY = 1.0f;
+inline constexpr float kHeadingX = 2.0f;
+inline constexpr char kRatioHeading[] = "Ratio from experimental results";
+
+struct ExperimentState {
+    float ballX = 0.0f; // the ball sprite's left edge
+    float ballY = 0.0f; // and its top edge
+    int turn = 0; // the latest draw: 1 one column right, 2 one column left
+    std::array<int, kBins> binCounts {}; // bins 1..11, at most kBinCapacity each
+    int landed = 0; // balls landed since the last reset, at most 20 + 10 * 19
+
+    int binCount(int bin) const { return binCounts.at(static_cast<std::size_t>(bin - 1)); }
+};
+
+// The falling-ball experiment: the ball step on each timer tick, the landing tally, the two ways a
+// run comes to rest (a full bin, Stop) and the readout of the ratios.
+class Experiment {
+public:
+    Experiment(MainView& view, RandomSource& random, Clock& clock);
+
+    const ExperimentState& state() const { return state_; }
+    // A bin is full: the run is over until the next reset.
+    bool finished() const;
+
+    // Ball at the start, nothing counted.
+    void reset();
+    // One tick: shows the ball, draws a turn, then moves the ball one row down or lands it.
+    void step();
+    void stopRun();
+
+    void showRatioHeading();
+    // Clears the ratio row down to its heading.
+    void resetRatioReadout();
+
+    // The bin that a ball landing at this x falls into.
+    static int binAt(float ballX);
+    static float column(int bin) { return 14.6f + static_cast<float>(2 * (bin - 1)); }
+
+private:
+    void tallyLanding(int bin);
+    void endRun();
+    void printRatios();
+
+    MainView& view_;
+    RandomSource& random_;
+    Clock& clock_;
+    ExperimentState state_;
+};
+
+// count / total with three decimals, an exact half rounded up ("0.063" for 1 of 16, where binary
+// floating point would round to even), the decimal point always '.'.
+std::string ratioText(int count, int total);
+
+} // namespace corvanta

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Experiment.h"
+
+namespace corvanta {
+
+class CuePlayer;
+class Surface;
+
+// The main window's handlers, free of the toolkit: its load and activation, the timer tick and the
+// six buttons. Which buttons are enabled is the whole run state (ready, running, stopped, finished).
+class RunController {
+public:
+    RunController(MainView& view, RandomSource& random, Clock& clock, CuePlayer& cues);
+
+    const Experiment& experiment() const { return experiment_; }
+
+    void load();
+    // The main window became the program's active window: draws the board and the theoretical row
+    // again, shows the ball and the count.
+    void activate();
+    void step() { experiment_.step(); }
+
+    void fast();
+    void slow();
+    void stop() { experiment_.stopRun(); }
+    void init();
+    void help();
+    void exit();
+
+private:
+    void startRun(int intervalMs, bool fastEnabled, bool slowEnabled);
+
+    MainView& view_;
+    CuePlayer& cues_;
+    Experiment experiment_;
+};
+
+// The 93 lines of the board: twenty blue diagonals of three strokes each, meeting at the nails,
+// then the eleven black bins.
+void drawBoard(Surface& board);
+
+inline constexpr int kFastIntervalMs = 50;
+inline constexpr int kSlowIntervalMs = 300;
+inline constexpr char kInitHelpCue[] = "pinpon.wav";
+inline constexpr char kExitCue[] = "endpinpon.wav";
+inline constexpr char kTheoryHeading[] = "Theoretical mathematical probability";
+
+} // namespace corvanta

@@ -1,0 +1,93 @@
+#include "HelpWindow.h"
+
+#include "HelpText.h"
+
+#include "platform/LayoutFonts.h"
+#include "platform/ProgramActivation.h"
+#include "platform/SurfaceWidget.h"
+#include "platform/Twips.h"
+
+#include <QPointer>
+#include <QPushButton>
+
+namespace corvanta {
+
+namespace {
+
+QPointer<HelpWindow> theHelpWindow;
+
+} // namespace
+
+HelpWindow::HelpWindow()
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf16(u" Corvanta\uFF3FHelp\uFF08Questions and Operation Method\uFF09\u3000"));
+    setGeometry(twipRect(3090, 1665, 9525, 4800));
+    setFixedSize(size());
+
+    // The rule under the button row, created first so that the button covers its right end.
+    auto* rule = new QWidget(this);
+    rule->setBackgroundRole(QPalette::WindowText);
+    rule->setAutoFillBackground(true);
+    rule->setGeometry(twipsToPixels(120), twipsToPixels(360), twipsToPixels(9120) - twipsToPixels(120), 1);
+
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setGeometry(twipRect(8640, 0, 735, 375));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    page_ = new SurfaceWidget(this, 1.0, 1.0); // a scale of twips
+    page_->setObjectName(QStringLiteral("page"));
+    page_->setGeometry(twipRect(120, 480, 9255, 4215));
+    page_->setBackColor(Qt::white);
+    page_->setTextFont(layoutFont(11.25));
+    close->setFocus();
+
+    connect(&ProgramActivation::instance(), &ProgramActivation::activated, this, [this](QWidget* window) {
+        if (window == this) {
+            printPage();
+        }
+    });
+}
+
+void HelpWindow::printPage()
+{
+    page_->clear();
+    for (const std::u8string_view line : kHelpLines) {
+        page_->printLine({reinterpret_cast<const char*>(line.data()), line.size()});
+    }
+}
+
+void HelpWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Not every platform reports a focus change when a new window becomes active: the first showing
+    // prints the page either way, and a later notice of the same activation finds nothing changed.
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        if (ProgramActivation::instance().noteActive(this)) {
+            printPage();
+        }
+    }
+}
+
+HelpWindow* HelpWindow::open()
+{
+    if (theHelpWindow.isNull()) {
+        theHelpWindow = new HelpWindow;
+    }
+    // A minimised help window comes back as it was; show() alone would leave it an icon.
+    theHelpWindow->setWindowState(theHelpWindow->windowState() & ~Qt::WindowMinimized);
+    theHelpWindow->show();
+    theHelpWindow->raise();
+    theHelpWindow->activateWindow();
+    return theHelpWindow;
+}
+
+void HelpWindow::closeIfOpen()
+{
+    // close() only schedules the deletion, and no event loop may run it at the program's end.
+    delete theHelpWindow.data();
+}
+
+} // namespace corvanta

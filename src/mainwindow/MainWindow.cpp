@@ -1,0 +1,349 @@
+#include "MainWindow.h"
+
+#include "MainWindowLayout.h"
+
+#include "helpwindow/HelpWindow.h"
+#include "platform/LayoutFonts.h"
+#include "platform/ProgramActivation.h"
+#include "platform/ProgramIcon.h"
+#include "platform/SurfaceWidget.h"
+#include "platform/Twips.h"
+
+#include <QAccessible>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+namespace corvanta {
+
+namespace {
+
+// The buttons by their place in the layout table.
+const std::map<std::string_view, Button> kButtonNames
+    = {{"fastButton", Button::Fast}, {"slowButton", Button::Slow}, {"stopButton", Button::Stop},
+        {"initButton", Button::Init}, {"helpButton", Button::Help}, {"exitButton", Button::Exit}};
+
+// The strips' text: 11 pixels of the layout's face set a little narrower (88 %), so that neighbouring
+// values keep about 6 blank pixels between them while the digits stay 8 pixels tall. A wider face
+// is narrowed further until "0.246" leaves that gap in its column and the longer heading ends before
+// the first column.
+QFont stripFont(double unitAcrossPixels)
+{
+    constexpr double kGapPixels = 6.0;
+    QFont font = layoutFont(8.0);
+    font.setPixelSize(11);
+    for (int stretch = 88; stretch >= 60; stretch -= 4) {
+        font.setStretch(stretch);
+        const QFontMetricsF metrics(font);
+        if (metrics.horizontalAdvance(QStringLiteral("0.246")) + kGapPixels <= 2 * unitAcrossPixels
+            && metrics.horizontalAdvance(QString::fromLatin1(kTheoryHeading)) + kGapPixels
+                < (Experiment::column(1) - kHeadingX) * unitAcrossPixels) {
+            break;
+        }
+    }
+    return font;
+}
+
+QFrame* redSquare(QWidget* board, int leftTwips, int topTwips)
+{
+    auto* square = new QFrame(board);
+    square->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    square->setLineWidth(kSunkenBorderPixels);
+    QPalette palette = square->palette();
+    palette.setColor(QPalette::Window, QColor(kSquareRed));
+    square->setPalette(palette);
+    square->setAutoFillBackground(true);
+    // Inside the board, positions count from the inner corner.
+    square->setGeometry(kSunkenBorderPixels + twipsToPixels(leftTwips), kSunkenBorderPixels + twipsToPixels(topTwips),
+        twipsToPixels(kSquareTwips), twipsToPixels(kSquareTwips));
+    return square;
+}
+
+} // namespace
+
+MainWindow::MainWindow(RandomSource& random, Clock& clock, CuePlayer& cues)
+    : controller_(*this, random, clock, cues)
+{
+    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    setWindowIcon(programIcon());
+    // A top-level's geometry is its client area's.
+    setGeometry(twipRect(kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight));
+    setFixedSize(size());
+    buildControls();
+
+    stepTimer_.setParent(this);
+    stepTimer_.setObjectName(QStringLiteral("stepTimer"));
+    stepTimer_.setInterval(kStepTimerStoredInterval);
+    connect(&stepTimer_, &QTimer::timeout, this, [this] { controller_.step(); });
+    connect(&ProgramActivation::instance(), &ProgramActivation::activated, this, [this](QWidget* window) {
+        if (window == this) {
+            controller_.activate();
+        }
+    });
+    controller_.load();
+    describeBoard();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    std::optional<QFont> rowFont; // both rows share one scale, so one fitted font
+    for (const ControlSpec& spec : kMainWindowControls) {
+        QWidget* widget = nullptr;
+        const QString caption = QString::fromLatin1(spec.caption);
+        switch (spec.kind) {
+        case ControlKind::Button: {
+            auto* button = new QPushButton(caption, this);
+            const Button role = kButtonNames.at(spec.name);
+            buttons_.at(static_cast<std::size_t>(role)) = button;
+            connect(button, &QPushButton::clicked, this, [this, role] {
+                switch (role) {
+                case Button::Fast:
+                    return controller_.fast();
+                case Button::Slow:
+                    return controller_.slow();
+                case Button::Stop:
+                    return controller_.stop();
+                case Button::Init:
+                    return controller_.init();
+                case Button::Help:
+                    return controller_.help();
+                case Button::Exit:
+                    return controller_.exit();
+                }
+            });
+            tabOrder.emplace_back(spec.tabIndex, button);
+            widget = button;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, this);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            label->setWordWrap(true);
+            label->setTextFormat(Qt::PlainText);
+            widget = label;
+            break;
+        }
+        case ControlKind::Surface: {
+            auto* surface = new SurfaceWidget(this, spec.unitAcrossTwips, spec.unitDownTwips);
+            surface->setBackColor(palette().color(QPalette::Window));
+            if (std::string_view(spec.name) != "board") { // the board carries no text
+                if (!rowFont) {
+                    rowFont = stripFont(spec.unitAcrossTwips / kTwipsPerPixel);
+                }
+                surface->setTextFont(*rowFont);
+            }
+            widget = surface;
+            break;
+        }
+        }
+        widget->setObjectName(QString::fromLatin1(spec.name));
+        widget->setGeometry(twipRect(spec.left, spec.top, spec.width, spec.height));
+        widget->setAccessibleName(QString::fromLatin1(spec.accessibleName));
+        if (spec.fontPoints > 0) {
+            widget->setFont(layoutFont(spec.fontPoints, spec.bold));
+        }
+        if (spec.back != kDefaultColour) {
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::Window, QColor(spec.back));
+            widget->setPalette(palette);
+            widget->setAutoFillBackground(true);
+        }
+    }
+    board_ = findChild<SurfaceWidget*>(QStringLiteral("board"));
+    theoryRow_ = findChild<SurfaceWidget*>(QStringLiteral("theoryRow"));
+    ratioRow_ = findChild<SurfaceWidget*>(QStringLiteral("ratioRow"));
+    countLabel_ = findChild<QLabel*>(QStringLiteral("countLabel"));
+    for (SurfaceWidget* row : {theoryRow_, ratioRow_}) {
+        connect(row, &SurfaceWidget::textChanged, this, [this, row] { describeRow(row); });
+    }
+
+    std::ranges::sort(tabOrder);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+    ballSprite_ = redSquare(board_, kBallStoredLeft, kBallStoredTop);
+    ballSprite_->setObjectName(QStringLiteral("ballSprite"));
+}
+
+QFrame* MainWindow::binMarker(int bin, int level)
+{
+    if (binMarkers_[0][0] == nullptr) {
+        for (int b = 1; b <= kBins; ++b) {
+            for (int l = 1; l <= kBinCapacity; ++l) {
+                QFrame* marker = redSquare(board_, markerLeft(b), markerTop(l));
+                marker->setObjectName(QStringLiteral("binMarker"));
+                marker->hide();
+                binMarkers_.at(static_cast<std::size_t>(b - 1)).at(static_cast<std::size_t>(l - 1)) = marker;
+            }
+        }
+        ballSprite_->raise();
+    }
+    return binMarkers_.at(static_cast<std::size_t>(bin - 1)).at(static_cast<std::size_t>(level - 1));
+}
+
+Surface& MainWindow::board()
+{
+    return *board_;
+}
+
+Surface& MainWindow::theoryRow()
+{
+    return *theoryRow_;
+}
+
+Surface& MainWindow::ratioRow()
+{
+    return *ratioRow_;
+}
+
+void MainWindow::moveBall(float left, float top)
+{
+    ballSprite_->move(board_->toWidget(left, top));
+}
+
+void MainWindow::setBallVisible(bool visible)
+{
+    ballSprite_->setVisible(visible);
+}
+
+void MainWindow::setMarkerVisible(int bin, int level, bool visible)
+{
+    binMarker(bin, level)->setVisible(visible);
+    describeBoard();
+}
+
+void MainWindow::setCount(std::string_view text)
+{
+    const QString count = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    countLabel_->setText(count);
+    // A screen reader hears the count with what it counts.
+    countLabel_->setAccessibleName(QStringLiteral("Number of Experiments: ") + count);
+}
+
+void MainWindow::setButtonEnabled(Button button, bool enabled)
+{
+    buttons_.at(static_cast<std::size_t>(button))->setEnabled(enabled);
+}
+
+void MainWindow::setStepTimerEnabled(bool enabled)
+{
+    if (enabled) {
+        stepTimer_.start();
+    } else {
+        stepTimer_.stop();
+    }
+}
+
+void MainWindow::setStepInterval(int milliseconds)
+{
+    stepTimer_.setInterval(milliseconds); // restarts a running timer with the new period
+}
+
+void MainWindow::setBusy(bool busy)
+{
+    if (busy) {
+        setCursor(Qt::WaitCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void MainWindow::openHelp()
+{
+    HelpWindow::open();
+}
+
+void MainWindow::confirmExit()
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvanta"), QStringLiteral("This software will exit."),
+        QMessageBox::Ok, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void MainWindow::endProgram()
+{
+    stepTimer_.stop();
+    HelpWindow::closeIfOpen();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        buttons_[static_cast<std::size_t>(Button::Fast)]->setFocus();
+    }
+    // The platform may or may not report an activation when the window first appears.
+    if (ProgramActivation::instance().noteActive(this)) {
+        controller_.activate();
+    }
+}
+
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawLine(twipsToPixels(kRuleLeft), twipsToPixels(kRuleY), twipsToPixels(kRuleRight), twipsToPixels(kRuleY));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closed by its frame while the help window stays open: the program lives on until that one
+    // closes too, and the hidden board stops.
+    stepTimer_.stop();
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::describeRow(SurfaceWidget* row)
+{
+    // "Ratio from experimental results: bin 1 0.001, bin 2 0.010, ..."
+    auto texts = row->printedTexts();
+    std::ranges::sort(texts, {}, &SurfaceWidget::PrintedText::x);
+    QString description;
+    QStringList values;
+    for (const auto& printed : texts) {
+        const int bin = qRound((printed.x - Experiment::column(1)) / 2.0f) + 1;
+        if (bin >= 1 && bin <= kBins && printed.x > kHeadingX) {
+            values << QStringLiteral("bin %1 %2").arg(bin).arg(printed.text);
+        } else {
+            description += printed.text;
+        }
+    }
+    if (!values.isEmpty()) {
+        description += QStringLiteral(": ") + values.join(QStringLiteral(", "));
+    }
+    row->setAccessibleDescription(description);
+    QAccessibleEvent changed(row, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void MainWindow::describeBoard()
+{
+    // What a sighted student reads off the markers.
+    QStringList counts;
+    for (int bin = 1; bin <= kBins; ++bin) {
+        counts << QStringLiteral("bin %1: %2").arg(bin).arg(controller_.experiment().state().binCount(bin));
+    }
+    const QString description = counts.join(QStringLiteral(", "));
+    if (board_->accessibleDescription() != description) { // Init hides 220 markers: one change
+        board_->setAccessibleDescription(description);
+        QAccessibleEvent changed(board_, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+} // namespace corvanta

@@ -1,8 +1,0 @@
-#include "TestSupport.h"
-
-// The experiment runs without any toolkit object.
-bool corvanta::test::NeedsApplication()
-{
-    return false;
-}
-void corvanta::test::PrepareApplication() { }
