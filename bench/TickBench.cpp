@@ -1,81 +1,99 @@
-// The ball step alone, with controls that do nothing: what a tick costs the program itself.
-#include "support/AllocationCounter.h"
-#include "support/NullControls.h"
-
-#include "experiment/Experiment.h"
-#include "platform/Clock.h"
-#include "platform/RandomSource.h"
+// The ball step alone, on a view that draws nothing: the core's own work, and what it allocates.
+#include "core/Clock.h"
+#include "core/CuePlayer.h"
+#include "core/MainView.h"
+#include "core/RandomSource.h"
+#include "core/RunController.h"
 
 #include <benchmark/benchmark.h>
 
-namespace corvanta {
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
 namespace {
 
-struct Rig {
-    test::NullControls controls;
-    TimeMixedRandom random;
-    SystemClock clock;
-    Experiment experiment {controls, random, clock};
-    Rig() { experiment.ResetState(); }
+std::atomic<long> allocations {0};
+
+struct NoSurface final : corvanta::Surface {
+    void clear() override { }
+    void moveCursor(float, float) override { }
+    void printLine(std::string_view) override { }
+    void line(float, float, float, float, corvanta::Rgb) override { }
 };
 
-void NonLandingTick(benchmark::State& state)
+struct NoView final : corvanta::MainView, corvanta::CuePlayer {
+    NoSurface surface;
+    corvanta::Surface& board() override { return surface; }
+    corvanta::Surface& theoryRow() override { return surface; }
+    corvanta::Surface& ratioRow() override { return surface; }
+    void moveBall(float left, float top) override { benchmark::DoNotOptimize(left + top); }
+    void setBallVisible(bool) override { }
+    void setMarkerVisible(int, int, bool) override { }
+    void setCount(std::string_view) override { }
+    void setButtonEnabled(corvanta::Button, bool) override { }
+    void setStepTimerEnabled(bool) override { }
+    void setStepInterval(int) override { }
+    void setBusy(bool) override { }
+    void openHelp() override { }
+    void confirmExit() override { }
+    void endProgram() override { }
+    void stop() override { }
+    void close() override { }
+    void open(std::string_view) override { }
+    void play() override { }
+};
+
+struct SteppedClock final : corvanta::Clock {
+    float now = 36000.0f;
+    float secondsSinceMidnight() override { return now += 0.05f; }
+};
+
+// Whole balls, eleven ticks each (ten moves and a landing); time per tick is 1 / items_per_second.
+void BM_Ball(benchmark::State& state)
 {
-    Rig rig;
-    ExperimentState& s = rig.experiment.State;
-    const std::size_t allocationsBefore = test::AllocationCount();
+    NoView view;
+    corvanta::TimeMixedRandom random(7);
+    SteppedClock clock;
+    corvanta::RunController controller(view, random, clock, view);
+    controller.load();
     for (auto _ : state) {
-        rig.experiment.Timer1Tick();
-        if (s.BallY >= kBottomY) { // keep every measured tick a step
-            s.BallX = kStartX;
-            s.BallY = kStartY;
+        for (int tick = 0; tick < 11; ++tick) {
+            controller.step();
+        }
+        if (controller.experiment().finished()) {
+            state.PauseTiming(), controller.init(), state.ResumeTiming();
         }
     }
-    state.counters["allocs_per_tick"] = benchmark::Counter(
-        static_cast<double>(test::AllocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
-}
-BENCHMARK(NonLandingTick);
-
-void LandingTick(benchmark::State& state)
-{
-    Rig rig;
-    ExperimentState& s = rig.experiment.State;
-    const std::size_t allocationsBefore = test::AllocationCount();
-    for (auto _ : state) {
-        s.BallX = kStartX;
-        s.BallY = kBottomY;
-        rig.experiment.Timer1Tick();
-        s.BinCount(6) = 0; // never let the bin fill and end the run
-        s.ExperimentCount = 0;
+    state.SetItemsProcessed(state.iterations() * 11);
+    // The ten ticks that move a ball allocate nothing (a landing formats the count).
+    const long before = allocations;
+    for (int tick = 0; tick < 10; ++tick) {
+        controller.step();
     }
-    state.counters["allocs_per_tick"] = benchmark::Counter(
-        static_cast<double>(test::AllocationCount() - allocationsBefore), benchmark::Counter::kAvgIterations);
+    state.counters["allocations_per_moving_tick"] = static_cast<double>(allocations - before) / 10;
 }
-BENCHMARK(LandingTick);
-
-// The parts of a tick: reading the time of day, and reseeding plus drawing.
-void TimeOfDay(benchmark::State& state)
-{
-    SystemClock clock;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(clock.SecondsSinceMidnight());
-    }
-}
-BENCHMARK(TimeOfDay);
-
-void ReseedAndDraw(benchmark::State& state)
-{
-    TimeMixedRandom random;
-    float time = 1000.0f;
-    for (auto _ : state) {
-        random.Reseed(time);
-        benchmark::DoNotOptimize(random.Next());
-        time += 0.05f;
-    }
-}
-BENCHMARK(ReseedAndDraw);
+BENCHMARK(BM_Ball);
 
 } // namespace
-} // namespace corvanta
+
+// Counts every allocation. (GCC takes these malloc/free pairs for mismatched new and delete.)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size)
+{
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 BENCHMARK_MAIN();
