@@ -69,10 +69,10 @@ int main(int argc, char** argv)
     corvanta::quitOnTerminationSignals(app);
     corvanta::registerLayoutFonts();
 
-    // The sound player lies beside the program in the build tree, in its library folder once installed.
+    // The cue player lies beside the program in the build tree, in its plugin folder once installed.
     const QString programFolder = QCoreApplication::applicationDirPath();
     corvanta::DeferredCuePlayer cues(
-        {programFolder, programFolder + QStringLiteral("/../" CORVANTA_INSTALL_LIBDIR "/corvanta")});
+        {programFolder, programFolder + QStringLiteral("/../" CORVANTA_INSTALL_LIBDIR "/corvanta/plugins")});
     corvanta::TimeMixedRandom random(std::random_device {}());
     corvanta::SystemClock clock;
     corvanta::MainWindow window(random, clock, cues);

@@ -1,52 +1,46 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and checks that exactly the expected files arrive, that
-# the menu entry and the AppStream metadata validate, and that cpack builds a Debian package with
-# the program's run-time dependencies.
+# Installs the build into a temporary prefix and checks the files that arrive, the menu entry, the
+# metadata and its licence, and the Debian package: its fields, its files and lintian's verdict.
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+fail() { echo "$*"; exit 1; }
 
 prefix=$work/prefix
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
-
 expected="bin/corvanta
-lib/corvanta/libcorvanta_sound.so
+lib/corvanta/plugins/libcorvanta_sound.so
 share/applications/org.corvanta.Corvanta.desktop
 share/corvanta/endpinpon.wav
 share/corvanta/pinpon.wav
+share/doc/corvanta/changelog.gz
+share/doc/corvanta/copyright
 share/icons/hicolor/32x32/apps/org.corvanta.Corvanta.png
+share/man/man1/corvanta.1.gz
 share/metainfo/org.corvanta.Corvanta.metainfo.xml"
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
-if [ "$actual" != "$expected" ]; then
-  echo "installed files differ from the expected list:"; diff <(echo "$expected") <(echo "$actual") || true
-  exit 1
-fi
+[ "$actual" = "$expected" ] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$actual"))"
 
 desktop=$prefix/share/applications/org.corvanta.Corvanta.desktop
 desktop-file-validate "$desktop"
-grep -qx "Path=$prefix/share/corvanta" "$desktop" || { echo "Path= is not the cue folder:"; grep Path "$desktop"; exit 1; }
-grep -qx "Exec=corvanta" "$desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/org.corvanta.Corvanta.metainfo.xml" >/dev/null
+grep -qx "Path=$prefix/share/corvanta" "$desktop" || fail "Path= is not the cue folder: $(grep Path "$desktop")"
+metainfo=$prefix/share/metainfo/org.corvanta.Corvanta.metainfo.xml
+appstreamcli validate --no-net "$metainfo" >/dev/null
+grep -q "<project_license>MIT</project_license>" "$metainfo" || fail "the metadata does not say MIT"
+file "$prefix/share/icons/hicolor/32x32/apps/org.corvanta.Corvanta.png" | grep -q "PNG image data, 32 x 32, 8-bit/color RGB," ||
+  fail "the icon is not a 32 x 32 24-bit PNG"
+man -l "$prefix/share/man/man1/corvanta.1.gz" | grep -q "pinpon.wav" || fail "the manual page does not name the cues"
 
-icon=$prefix/share/icons/hicolor/32x32/apps/org.corvanta.Corvanta.png
-file "$icon" | grep -q "PNG image data, 32 x 32, 8-bit/color RGB," || { echo "icon is not a 32 x 32 24-bit PNG"; file "$icon"; exit 1; }
-
-# The Debian package: version, installed files and dependencies.
+# The Debian package: its version and dependencies, the menu entry's folder, and lintian, which
+# may report information but no warning and no error.
 (cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" >/dev/null 2>&1)
 deb=$(ls "$work"/package/*.deb)
-dpkg-deb -f "$deb" Version | grep -qx "1.0.0"
-depends=$(dpkg-deb -f "$deb" Depends)
+[ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "version: $(dpkg-deb -f "$deb" Version)"
 for needed in libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins fonts-ipafont-gothic; do
-  case "$depends" in
-    *"$needed"*) ;;
-    *) echo "package does not depend on $needed: $depends"; exit 1 ;;
-  esac
+  dpkg-deb -f "$deb" Depends | grep -q "$needed" || fail "the package does not depend on $needed"
 done
-contents=$(dpkg-deb -c "$deb")
-grep -q "./usr/bin/corvanta" <<<"$contents"
-grep -q "./usr/lib/corvanta/libcorvanta_sound.so" <<<"$contents"
-grep -q "./usr/share/corvanta/pinpon.wav" <<<"$contents"
-entry=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.corvanta.Corvanta.desktop)
-grep -qx "Path=/usr/share/corvanta" <<<"$entry"
-echo "install layout, menu entry, metadata and package are as expected"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.corvanta.Corvanta.desktop |
+  grep -qx "Path=/usr/share/corvanta" || fail "the packaged menu entry does not start in /usr/share/corvanta"
+verdict=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $verdict"
+echo "install layout, menu entry, metadata, manual page and package are as expected"
