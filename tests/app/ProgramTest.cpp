@@ -1,5 +1,4 @@
-// The real program as a process: in a real X window driven like a user, with and without a sound
-// server, ended by a signal, and where no window can open.
+// The real program in a real X window, driven like a user, with and without a sound server.
 #include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
@@ -14,20 +13,18 @@ namespace {
 
 QString noXSession; // why there is no private X session, when there is none
 
-// Runs a tool to its end; returns what it printed. The last argument may hold blanks.
-QString run(const QString& tool, const QString& arguments, const QString& last = {})
+// Runs a command line to its end; returns what it printed.
+QString run(const QString& command)
 {
     QProcess process;
-    process.start(tool, arguments.split(' ') + (last.isEmpty() ? QStringList() : QStringList(last)));
+    process.startCommand(command);
     process.waitForFinished();
     return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
 }
 
 QString findWindow(const QString& title)
 {
-    QString id;
-    (void)QTest::qWaitFor([&] { return !(id = run("xdotool", "search --onlyvisible --name", title)).isEmpty(); });
-    return id.section('\n', 0, 0);
+    return run("xdotool search --sync --onlyvisible --name \"" + title + "\"").section('\n', 0, 0);
 }
 
 // The program started as from a desktop, in a folder holding its cues.
@@ -60,7 +57,7 @@ struct Program : ::testing::Test {
     }
     void click(int x, int y, const QString& in = {})
     {
-        run("xdotool", QString("mousemove --window %1 %2 %3 click 1").arg(in.isEmpty() ? window : in).arg(x).arg(y));
+        run(QString("xdotool mousemove --window %1 %2 %3 click 1").arg(in.isEmpty() ? window : in).arg(x).arg(y));
     }
     QImage grab(const QRect& r) const
     {
@@ -80,13 +77,23 @@ struct Program : ::testing::Test {
         click(308, 508); // HightSpeed
         ASSERT_TRUE(QTest::qWaitFor([&] { return grab(count) != zero; }, 10000)) << "no ball landed";
     }
-    void openAndCloseHelp() // the help window stands over Exit
+    // Help shows one help window, restores it when minimised and builds it afresh after Close. It
+    // stands over Exit, so it is closed at the end.
+    void useTheHelpWindow()
     {
+        const auto shown = [] { return run("xdotool search --onlyvisible --name Help"); };
         click(632, 12);
         const QString help = findWindow("Help");
         ASSERT_FALSE(help.isEmpty()) << "no help window";
-        click(600, 12, help);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return run("xdotool", "search --onlyvisible --name Help").isEmpty(); }));
+        run("xdotool windowminimize --sync " + help);
+        click(632, 12);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == help; })) << "Help shows the one window again";
+        click(600, 12, help); // Close
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shown().isEmpty(); }));
+        click(632, 12);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !shown().isEmpty() && shown() != help; })) << "a new window";
+        click(600, 12, shown());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shown().isEmpty(); }));
     }
 };
 
@@ -99,39 +106,38 @@ TEST_F(Program, RunStopHelpAndExitLikeAUserAndTheHelpChimeSounds)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("HOME", folder.path()); // for the server's cookie and settings
     server.setProcessEnvironment(environment);
-    server.start("pulseaudio",
-        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-L",
-            "module-native-protocol-unix socket=" + socket, "-L", "module-null-sink sink_name=cap"});
+    server.startCommand(QString("pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no -L "
+                                "\"module-native-protocol-unix socket=%1\" -L \"module-null-sink sink_name=cap\"")
+                            .arg(socket));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socket); }, 10000)) << "no sound server";
     recorder.setStandardOutputFile(recording);
-    recorder.start("parec",
-        QString("-s unix:%1 -d cap.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=20")
-            .arg(socket)
-            .split(' '));
+    recorder.startCommand(
+        "parec -d cap.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=20 -s unix:" + socket);
     const auto recorded = [&] { return QFileInfo(recording).size(); };
     ASSERT_TRUE(QTest::qWaitFor([&] { return recorded() > 0; }, 10000)) << "parec records the sink";
     QFile::remove(folder.filePath("pinpon.wav"));
-    run("sox", "-n -r 48000 -c 2 -b 24 " + folder.filePath("pinpon.wav") + " synth 0.4 sine 880 vol 0.5 pad 0 0.3");
+    run("sox -n -r 48000 -c 2 -b 24 " + folder.filePath("pinpon.wav") + " synth 0.4 sine 880 vol 0.5 pad 0 0.3");
     ASSERT_NO_FATAL_FAILURE(start("unix:" + socket));
 
     ASSERT_NO_FATAL_FAILURE(runUntilABallLands());
     click(580, 508); // Stop
     EXPECT_TRUE(QTest::qWaitFor([&] { return !plain(ratioValues); }, 5000)) << "Stop shows the ratios";
     const qint64 beforeHelp = recorded();
-    ASSERT_NO_FATAL_FAILURE(openAndCloseHelp());
+    ASSERT_NO_FATAL_FAILURE(useTheHelpWindow());
     ASSERT_TRUE(QTest::qWaitFor([&] { return recorded() > beforeHelp + 2 * 44100; }, 10000));
     click(120, 12); // Exit
     const QString box = findWindow("^Corvanta$");
-    run("xdotool", "windowactivate --sync " + box);
-    run("xdotool", "key --window " + box + " Return");
+    run("xdotool windowactivate --sync " + box);
+    run("xdotool key --window " + box + " Return");
     ASSERT_TRUE(process.waitForFinished(10000)) << "OK did not end the program";
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_EQ(process.readAllStandardError().toStdString(), "");
     recorder.kill(), server.kill();
     recorder.waitForFinished(), server.waitForFinished();
 
-    const QString report = run("sox", // what sounded in the second after Help was pressed
-        QString("-t raw -r 44100 -e signed -b 16 -c 1 %1 -n trim %2s 1 stat").arg(recording).arg(beforeHelp / 2));
+    // What sounded in the second after Help was pressed.
+    const QString report = run(
+        QString("sox -t raw -r 44100 -e signed -b 16 -c 1 %1 -n trim %2s 1 stat").arg(recording).arg(beforeHelp / 2));
     const double frequency = QRegularExpression("frequency:\\s+(\\d+)").match(report).captured(1).toDouble();
     EXPECT_NEAR(frequency, 880, 20) << report.toStdString();
 }
@@ -140,7 +146,7 @@ TEST_F(Program, RunStopHelpAndExitLikeAUserAndTheHelpChimeSounds)
 TEST_F(Program, WithoutSoundTheCuesSayNothingAndATerminationSignalEndsARunWithStatusZero)
 {
     ASSERT_NO_FATAL_FAILURE(start("unix:/nonexistent"));
-    ASSERT_NO_FATAL_FAILURE(openAndCloseHelp());
+    ASSERT_NO_FATAL_FAILURE(useTheHelpWindow());
     ASSERT_NO_FATAL_FAILURE(runUntilABallLands());
     process.terminate();
     ASSERT_TRUE(process.waitForFinished(10000));
@@ -155,12 +161,8 @@ TEST(StartUp, FailuresNameTheToolkitsReasonWithAHint)
              std::tuple {"xcb", ":97531", ":97531"}, std::tuple {"", "", "display"}}) {
         QTemporaryDir folder;
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", platform);
-        environment.insert("DISPLAY", display);
-        process.setProcessEnvironment(environment);
         process.setWorkingDirectory(folder.path());
-        process.start(CORVANTA_EXECUTABLE, {});
+        process.startCommand(QString("env QT_QPA_PLATFORM=%1 DISPLAY=%2 " CORVANTA_EXECUTABLE).arg(platform, display));
         ASSERT_TRUE(process.waitForFinished(10000));
         const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
         EXPECT_TRUE(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 1) << "no crash, status 1";
@@ -188,7 +190,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     windowManager.start("openbox", {});
     // Ready once it announces its desktops: a window mapped before that may never be managed.
-    (void)QTest::qWaitFor([] { return !run("xdotool", "get_num_desktops").isEmpty(); }, 10000);
+    (void)QTest::qWaitFor([] { return run("xdotool get_num_desktops").toInt() > 0; }, 10000);
     const int result = RUN_ALL_TESTS();
     windowManager.kill(), xvfb.kill();
     windowManager.waitForFinished(), xvfb.waitForFinished();

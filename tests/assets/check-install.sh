@@ -22,20 +22,17 @@ share/metainfo/org.corvanta.Corvanta.metainfo.xml"
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
 [ "$actual" = "$expected" ] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$actual"))"
 
-desktop=$prefix/share/applications/org.corvanta.Corvanta.desktop
-desktop-file-validate "$desktop"
-grep -qx "Path=$prefix/share/corvanta" "$desktop" || fail "Path= is not the cue folder: $(grep Path "$desktop")"
-metainfo=$prefix/share/metainfo/org.corvanta.Corvanta.metainfo.xml
-appstreamcli validate --no-net "$metainfo" >/dev/null
-grep -q "<project_license>MIT</project_license>" "$metainfo" || fail "the metadata does not say MIT"
-file "$prefix/share/icons/hicolor/32x32/apps/org.corvanta.Corvanta.png" | grep -q "PNG image data, 32 x 32, 8-bit/color RGB," ||
-  fail "the icon is not a 32 x 32 24-bit PNG"
+desktop-file-validate "$prefix"/share/applications/*.desktop
+grep -qx "Path=$prefix/share/corvanta" "$prefix"/share/applications/*.desktop || fail "Path= is not the cue folder"
+appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml >/dev/null
+grep -q "<project_license>MIT</project_license>" "$prefix"/share/metainfo/*.xml || fail "the metadata does not say MIT"
+file "$prefix"/share/icons/*/*/apps/*.png | grep -q "PNG image data, 32 x 32, 8-bit/color RGB," || fail "icon not 32 x 32 RGB"
 man -l "$prefix/share/man/man1/corvanta.1.gz" | grep -q "pinpon.wav" || fail "the manual page does not name the cues"
 
 # The Debian package: its version and dependencies, the menu entry's folder, and lintian, which
 # may report information but no warning and no error.
 (cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" >/dev/null 2>&1)
-deb=$(ls "$work"/package/*.deb)
+deb=$(echo "$work"/package/*.deb)
 [ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "version: $(dpkg-deb -f "$deb" Version)"
 for needed in libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins fonts-ipafont-gothic; do
   dpkg-deb -f "$deb" Depends | grep -q "$needed" || fail "the package does not depend on $needed"

@@ -34,15 +34,6 @@ struct MainWindowTest : ::testing::Test {
             QCoreApplication::sendEvent(timer, &tick);
         }
     }
-    void returnFromAnotherWindow()
-    {
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
     QString read(const char* name, QAccessible::Text text = QAccessible::Description)
     {
         return QAccessible::queryAccessibleInterface(child(name))->text(text);
@@ -66,7 +57,8 @@ TEST_F(MainWindowTest, ControlsAndBoardStandWhereTheLayoutPutsThem)
     EXPECT_EQ(wall, r) << "bin 6's left wall, one logical pixel wide";
 }
 
-TEST_F(MainWindowTest, StripsStayThroughReturnsAndCoveringAndTheirValuesStandApart)
+// Only a return from another window of the program is an activation, which prints the strips again.
+TEST_F(MainWindowTest, StripsStayThroughActivationsAndCoveringAndTheirValuesStandApart)
 {
     for (int i = 0; i < 11 * 12; ++i) { // twelve balls spread over the bins
         random.draws.push_back(static_cast<float>(i * 37 % 100) / 100.0f);
@@ -76,9 +68,21 @@ TEST_F(MainWindowTest, StripsStayThroughReturnsAndCoveringAndTheirValuesStandApa
     click("stopButton");
     const QImage theory = child("theoryRow")->grab().toImage();
     const QImage ratios = child("ratioRow")->grab().toImage();
+    QWindow otherProgram; // not a widget: while it is active, the program has no active window
+    otherProgram.show();
+    otherProgram.requestActivate();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; }));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(child("initButton")->isEnabled()) << "coming back from another program is no activation";
+    QWidget other; // another window of the program: coming back from it is an activation
     for (int i = 0; i < 5; ++i) {
-        returnFromAnotherWindow();
+        other.show(), other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
+    EXPECT_FALSE(child("initButton")->isEnabled()) << "activation disables Init";
     window.hide(), window.show();
     EXPECT_EQ(child("theoryRow")->grab().toImage(), theory) << "reprinted text stands exactly as before";
     EXPECT_EQ(child("ratioRow")->grab().toImage(), ratios);
@@ -108,20 +112,6 @@ TEST_F(MainWindowTest, StripsStayThroughReturnsAndCoveringAndTheirValuesStandApa
             EXPECT_GE(blank, 5 * r) << "blank columns before bin " << bin << ", after the heading or the value before";
         }
     }
-}
-
-TEST_F(MainWindowTest, OnlyAReturnFromAnotherWindowOfTheProgramActivatesIt)
-{
-    click("fastButton");
-    QWindow otherProgram; // not a widget: while it is active, the program has no active window
-    otherProgram.show();
-    otherProgram.requestActivate();
-    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; }));
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_TRUE(child("stopButton")->isEnabled());
-    returnFromAnotherWindow();
-    EXPECT_FALSE(child("stopButton")->isEnabled()) << "activation disables Stop";
 }
 
 TEST_F(MainWindowTest, AScreenReaderReadsButtonsRowsCountAndBinCounts)

@@ -1,5 +1,4 @@
-// Cue files as a teacher might leave them, made with sox, and the player on Qt Multimedia. (The
-// program's own test hears a cue through a real sound server.)
+// Cue files as a teacher might leave them (made with sox), and the player on Qt Multimedia.
 #include "sound/SoundEffectCuePlayer.h"
 #include "sound/WaveCue.h"
 
