@@ -99,13 +99,13 @@ void MainWindow::buildControls()
 {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     std::optional<QFont> rowFont; // both rows share one scale, so one fitted font
-    for (const ControlSpec& spec : kMainWindowControls) {
+    for (const ControlSpec& control : kMainWindowControls) {
         QWidget* widget = nullptr;
-        const QString caption = QString::fromLatin1(spec.caption);
-        switch (spec.kind) {
+        const QString caption = QString::fromLatin1(control.caption);
+        switch (control.kind) {
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, this);
-            const Button role = kButtonNames.at(spec.name);
+            const Button role = kButtonNames.at(control.name);
             buttons_.at(static_cast<std::size_t>(role)) = button;
             connect(button, &QPushButton::clicked, this, [this, role] {
                 switch (role) {
@@ -123,7 +123,7 @@ void MainWindow::buildControls()
                     return controller_.exit();
                 }
             });
-            tabOrder.emplace_back(spec.tabIndex, button);
+            tabOrder.emplace_back(control.tabIndex, button);
             widget = button;
             break;
         }
@@ -136,11 +136,11 @@ void MainWindow::buildControls()
             break;
         }
         case ControlKind::Surface: {
-            auto* surface = new SurfaceWidget(this, spec.unitAcrossTwips, spec.unitDownTwips);
+            auto* surface = new SurfaceWidget(this, control.unitAcrossTwips, control.unitDownTwips);
             surface->setBackColor(palette().color(QPalette::Window));
-            if (std::string_view(spec.name) != "board") { // the board carries no text
+            if (std::string_view(control.name) != "board") { // the board carries no text
                 if (!rowFont) {
-                    rowFont = stripFont(spec.unitAcrossTwips / kTwipsPerPixel);
+                    rowFont = stripFont(control.unitAcrossTwips / kTwipsPerPixel);
                 }
                 surface->setTextFont(*rowFont);
             }
@@ -148,15 +148,15 @@ void MainWindow::buildControls()
             break;
         }
         }
-        widget->setObjectName(QString::fromLatin1(spec.name));
-        widget->setGeometry(twipRect(spec.left, spec.top, spec.width, spec.height));
-        widget->setAccessibleName(QString::fromLatin1(spec.accessibleName));
-        if (spec.fontPoints > 0) {
-            widget->setFont(layoutFont(spec.fontPoints, spec.bold));
+        widget->setObjectName(QString::fromLatin1(control.name));
+        widget->setGeometry(twipRect(control.left, control.top, control.width, control.height));
+        widget->setAccessibleName(QString::fromLatin1(control.accessibleName));
+        if (control.fontPoints > 0) {
+            widget->setFont(layoutFont(control.fontPoints, control.bold));
         }
-        if (spec.back != kDefaultColour) {
+        if (control.back != kDefaultColour) {
             QPalette palette = widget->palette();
-            palette.setColor(QPalette::Window, QColor(spec.back));
+            palette.setColor(QPalette::Window, QColor(control.back));
             widget->setPalette(palette);
             widget->setAutoFillBackground(true);
         }
