@@ -37,9 +37,12 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
     for (const QString& line : std::as_const(startupMessages)) {
         std::fprintf(stderr, "  %s\n", line.toLocal8Bit().constData());
     }
-    if (startupMessages.join(u' ').contains(QStringLiteral("Could not find the Qt platform plugin"))) {
+    const bool noPlugin = startupMessages.join(u' ').contains(QStringLiteral("Could not find the Qt platform plugin"));
+    if (noPlugin && qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         std::fprintf(stderr, "hint: QT_QPA_PLATFORM=%s names no installed platform; unset it or pick one above\n",
             qgetenv("QT_QPA_PLATFORM").constData());
+    } else if (noPlugin) {
+        std::fprintf(stderr, "hint: install Qt's platform plugins (Debian package qt6-qpa-plugins)\n");
     } else {
         std::fprintf(stderr, "hint: start corvanta in a desktop session, or set DISPLAY to a running X server\n");
     }
