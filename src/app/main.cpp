@@ -1,12 +1,10 @@
 // Corvanta: a Galton board for the classroom.
-#include "TerminationSignals.h"
-
 #include "core/RandomSource.h"
 #include "mainwindow/MainWindow.h"
-#include "platform/DeferredCuePlayer.h"
 #include "platform/LayoutFonts.h"
 #include "platform/ProgramIcon.h"
 #include "platform/SystemClock.h"
+#include "sound/PulseCuePlayer.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -50,8 +48,8 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
     std::_Exit(EXIT_FAILURE);
 }
 
-// Once running, the program keeps no log: the toolkit's warnings (a missing sound device, on every
-// cue) are not news to a teacher. Whoever sets QT_LOGGING_RULES to look into a problem sees them.
+// Once running, the program keeps no log: the toolkit's warnings are not news to a teacher. Whoever
+// sets QT_LOGGING_RULES to look into a problem (such as a silent cue) sees them, and the program's own.
 void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtFatalMsg) { // the toolkit aborts right after
@@ -69,24 +67,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("corvanta"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANTA_VERSION));
     QApplication::setWindowIcon(corvanta::programIcon());
-    corvanta::quitOnTerminationSignals(app);
     corvanta::registerLayoutFonts();
 
-    // The cue player lies beside the program in the build tree, in its plugin folder once installed.
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    corvanta::DeferredCuePlayer cues(
-        {programFolder, programFolder + QStringLiteral("/../" CORVANTA_INSTALL_LIBDIR "/corvanta/plugins")});
+    corvanta::PulseCuePlayer cues;
     corvanta::TimeMixedRandom random(std::random_device {}());
     corvanta::SystemClock clock;
     corvanta::MainWindow window(random, clock, cues);
     window.show();
-    const int status = QApplication::exec();
-
-    // The program keeps and writes nothing, so nothing is lost by ending here, without tearing the
-    // toolkit down: Qt Multimedia's teardown of the sound system races with its own audio thread and
-    // can abort the process (an assertion in libpulse, about once in 150 quick exits). Only a cue
-    // still loading is let finish first, as ending in the middle of that can hang.
-    cues.settle();
-    std::fflush(nullptr);
-    std::_Exit(status);
+    return QApplication::exec();
 }

@@ -8,9 +8,6 @@ namespace corvanta {
 // cannot be played is silent.
 class CuePlayer {
 public:
-    // Raised whenever the interface changes: a player built against another version is refused.
-    static constexpr int kInterfaceVersion = 1;
-
     virtual ~CuePlayer() = default;
     // Stops the cue that is sounding.
     virtual void stop() = 0;
@@ -20,9 +17,6 @@ public:
     virtual void open(std::string_view fileName) = 0;
     // Starts the open cue and returns at once.
     virtual void play() = 0;
-    // Before the program ends: lets a cue that is still loading finish loading (bounded), since
-    // tearing the sound system down in the middle can hang.
-    virtual void settle() { }
 };
 
 // Stops and closes whatever sounds, then opens and plays the file: a press that closely follows

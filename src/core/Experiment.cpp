@@ -29,6 +29,7 @@ void Experiment::reset()
     state_.ballY = kStartY;
     state_.binCounts.fill(0);
     state_.landed = 0;
+    view_.showBinCounts(state_.binCounts);
 }
 
 void Experiment::step()
@@ -69,6 +70,7 @@ void Experiment::tallyLanding(int bin)
     assert(count < kBinCapacity && state_.landed <= kBinCapacity + (kBins - 1) * (kBinCapacity - 1));
     ++count;
     view_.setMarkerVisible(bin, count, true);
+    view_.showBinCounts(state_.binCounts);
     if (count == kBinCapacity) {
         endRun();
     }

@@ -2,6 +2,7 @@
 
 #include "Surface.h"
 
+#include <span>
 #include <string_view>
 
 namespace corvanta {
@@ -23,6 +24,8 @@ public:
     // The marker of the level-th ball (1..20, from the bottom) in bin 1..11.
     virtual void setMarkerVisible(int bin, int level, bool visible) = 0;
     virtual void setCount(std::string_view text) = 0;
+    // The balls in bins 1..11, for whoever cannot see the markers: after each landing and reset.
+    virtual void showBinCounts(std::span<const int> counts) = 0;
 
     virtual void setButtonEnabled(Button button, bool enabled) = 0;
     virtual void setStepTimerEnabled(bool enabled) = 0;

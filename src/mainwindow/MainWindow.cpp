@@ -90,7 +90,6 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, CuePlayer& cues)
         }
     });
     controller_.load();
-    describeBoard();
 }
 
 MainWindow::~MainWindow() = default;
@@ -99,7 +98,7 @@ void MainWindow::buildControls()
 {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     std::optional<QFont> rowFont; // both rows share one scale, so one fitted font
-    for (const ControlSpec& control : kMainWindowControls) {
+    for (const ControlRow& control : kMainWindowControls) {
         QWidget* widget = nullptr;
         const QString caption = QString::fromLatin1(control.caption);
         switch (control.kind) {
@@ -221,7 +220,6 @@ void MainWindow::setBallVisible(bool visible)
 void MainWindow::setMarkerVisible(int bin, int level, bool visible)
 {
     binMarker(bin, level)->setVisible(visible);
-    describeBoard();
 }
 
 void MainWindow::setCount(std::string_view text)
@@ -331,19 +329,16 @@ void MainWindow::describeRow(SurfaceWidget* row)
     QAccessible::updateAccessibility(&changed);
 }
 
-void MainWindow::describeBoard()
+void MainWindow::showBinCounts(std::span<const int> counts)
 {
     // What a sighted student reads off the markers.
-    QStringList counts;
-    for (int bin = 1; bin <= kBins; ++bin) {
-        counts << QStringLiteral("bin %1: %2").arg(bin).arg(controller_.experiment().state().binCount(bin));
+    QStringList bins;
+    for (std::size_t bin = 0; bin < counts.size(); ++bin) {
+        bins << QStringLiteral("bin %1: %2").arg(bin + 1).arg(counts[bin]);
     }
-    const QString description = counts.join(QStringLiteral(", "));
-    if (board_->accessibleDescription() != description) { // Init hides 220 markers: one change
-        board_->setAccessibleDescription(description);
-        QAccessibleEvent changed(board_, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    board_->setAccessibleDescription(bins.join(QStringLiteral(", ")));
+    QAccessibleEvent changed(board_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 } // namespace corvanta

@@ -32,6 +32,7 @@ public:
     void setBallVisible(bool visible) override;
     void setMarkerVisible(int bin, int level, bool visible) override;
     void setCount(std::string_view text) override;
+    void showBinCounts(std::span<const int> counts) override;
     void setButtonEnabled(Button button, bool enabled) override;
     void setStepTimerEnabled(bool enabled) override;
     void setStepInterval(int milliseconds) override;
@@ -49,7 +50,6 @@ private:
     void buildControls();
     QFrame* binMarker(int bin, int level);
     void describeRow(SurfaceWidget* row);
-    void describeBoard();
 
     std::array<QPushButton*, 6> buttons_ {}; // by Button
     SurfaceWidget* board_ = nullptr;

@@ -11,7 +11,7 @@ namespace corvanta {
 
 enum class ControlKind { Button, Label, Surface };
 
-struct ControlSpec {
+struct ControlRow {
     const char* name; // the widget's object name
     ControlKind kind;
     int left, top, width, height;
@@ -29,7 +29,7 @@ inline constexpr QRgb kTitleOrange = qRgb(255, 192, 128);
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);
 
 // clang-format off
-inline constexpr std::array<ControlSpec, 12> kMainWindowControls { {
+inline constexpr std::array<ControlRow, 12> kMainWindowControls { {
     // name            kind                   left   top   width height caption                  back          points  bold  tab  unit across  unit down  accessible name
     { "exitButton",   ControlKind::Button,   1320,    0,   975,  375, "Exit",                  kDefaultColour, 11.25, false, 225, 0, 0, "Exit" },
     { "titleLabel",   ControlKind::Label,    3240,    0,  5535,  375, "Corvanta",              kTitleOrange,   15.75, true,  227, 0, 0, "Corvanta" },

@@ -1,5 +1,7 @@
 #include "WaveCue.h"
 
+#include "SoundLog.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -37,9 +39,10 @@ struct Format {
     int blockAlign = 0;
 };
 
-std::optional<Format> parseFormat(QByteArrayView chunk)
+std::optional<Format> parseFormat(QByteArrayView chunk, QString& refusal)
 {
     if (chunk.size() < 16) {
+        refusal = QStringLiteral("its format chunk is cut short");
         return std::nullopt;
     }
     const char* b = chunk.data();
@@ -47,6 +50,7 @@ std::optional<Format> parseFormat(QByteArrayView chunk)
         static_cast<int>(le(b + 14, 2)), static_cast<int>(le(b + 12, 2))};
     if (f.encoding == kExtensible) {
         if (chunk.size() < 40 || std::memcmp(b + 26, kSubFormatTail, sizeof kSubFormatTail) != 0) {
+            refusal = QStringLiteral("its extensible header names neither PCM nor float");
             return std::nullopt;
         }
         f.encoding = static_cast<std::uint16_t>(le(b + 24, 2));
@@ -55,6 +59,13 @@ std::optional<Format> parseFormat(QByteArrayView chunk)
     const bool floating = f.encoding == kFloat && f.bits == 32;
     if (!(pcm || floating) || f.channels < 1 || f.channels > 2 || f.rate < 8000 || f.rate > 192000
         || f.blockAlign != f.channels * f.bits / 8) {
+        refusal = QStringLiteral("its encoding (format %1, %2 bits, %3 channels, %4 frames a second) is not one "
+                                 "of PCM of 8, 16, 24 or 32 bits or 32-bit float, mono or stereo, 8000 to 192000 "
+                                 "frames a second")
+                      .arg(f.encoding)
+                      .arg(f.bits)
+                      .arg(f.channels)
+                      .arg(f.rate);
         return std::nullopt;
     }
     return f;
@@ -90,25 +101,12 @@ void appendLe(QByteArray& out, std::uint32_t value, int count)
     }
 }
 
-QByteArray pcm16Wave(const Format& f, QByteArrayView samples)
+QByteArray pcm16Samples(const Format& f, QByteArrayView samples)
 {
     const qsizetype frames = samples.size() / f.blockAlign;
-    const auto dataBytes = static_cast<std::uint32_t>(frames * f.channels * 2);
-    QByteArray out;
-    out.reserve(44 + dataBytes);
-    out.append("RIFF");
-    appendLe(out, 36 + dataBytes, 4);
-    out.append("WAVEfmt ");
-    appendLe(out, 16, 4);
-    appendLe(out, kPcm, 2);
-    appendLe(out, static_cast<std::uint32_t>(f.channels), 2);
-    appendLe(out, static_cast<std::uint32_t>(f.rate), 4);
-    appendLe(out, static_cast<std::uint32_t>(f.rate * f.channels * 2), 4);
-    appendLe(out, static_cast<std::uint32_t>(f.channels * 2), 2);
-    appendLe(out, 16, 2);
-    out.append("data");
-    appendLe(out, dataBytes, 4);
     const int bytesPerSample = f.bits / 8;
+    QByteArray out;
+    out.reserve(frames * f.channels * 2);
     for (qsizetype i = 0; i < frames * f.channels; ++i) {
         appendLe(out, static_cast<std::uint16_t>(toPcm16(samples.data() + i * bytesPerSample, f)), 2);
     }
@@ -117,53 +115,63 @@ QByteArray pcm16Wave(const Format& f, QByteArrayView samples)
 
 } // namespace
 
-std::optional<QByteArray> convertWaveToPcm16(QByteArrayView file)
+std::optional<Pcm16Cue> convertWaveToPcm16(QByteArrayView file, QString* refusal)
 {
-    if (file.size() < 12 || !file.startsWith("RIFF") || file.sliced(8, 4) != QByteArrayView("WAVE")) {
-        return std::nullopt;
-    }
+    QString why;
     std::optional<Format> format;
+    if (file.size() < 12 || !file.startsWith("RIFF") || file.sliced(8, 4) != QByteArrayView("WAVE")) {
+        why = QStringLiteral("it is not a WAV file");
+    }
     qsizetype offset = 12;
-    for (int chunk = 0; chunk < kMaxChunksBeforeData && offset + 8 <= file.size(); ++chunk) {
+    for (int chunk = 0; why.isEmpty() && chunk < kMaxChunksBeforeData && offset + 8 <= file.size(); ++chunk) {
         const QByteArrayView id = file.sliced(offset, 4);
         const qsizetype length = le(file.data() + offset + 4, 4);
         const qsizetype body = offset + 8;
         if (length > file.size() - body) {
-            return std::nullopt; // truncated
-        }
-        if (id == QByteArrayView("fmt ")) {
-            format = parseFormat(file.sliced(body, length));
-            if (!format) {
-                return std::nullopt;
-            }
+            why = QStringLiteral("it is truncated");
+        } else if (id == QByteArrayView("fmt ")) {
+            format = parseFormat(file.sliced(body, length), why);
         } else if (id == QByteArrayView("data")) {
             if (!format || length < format->blockAlign) {
-                return std::nullopt;
+                why = QStringLiteral("its sound data comes without a format or holds no frame");
+                break;
             }
-            return pcm16Wave(*format, file.sliced(body, length));
+            return Pcm16Cue {format->channels, format->rate, pcm16Samples(*format, file.sliced(body, length))};
         }
         offset = body + length + (length & 1); // chunks are padded to even sizes
+    }
+    if (refusal != nullptr) {
+        *refusal = why.isEmpty() ? QStringLiteral("it holds no sound data") : why;
     }
     return std::nullopt;
 }
 
-std::optional<QByteArray> readCueAsPcm16(const QString& path)
+std::optional<Pcm16Cue> readCueAsPcm16(const QString& path)
 {
     // Look before opening: a named pipe would block the open, a directory cannot be played, and a
     // huge file is not a cue.
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxCueFileBytes) {
-        return std::nullopt;
+    QString refusal;
+    if (!info.exists()) {
+        refusal = QStringLiteral("it is missing");
+    } else if (!info.isReadable()) {
+        refusal = QStringLiteral("it cannot be read");
+    } else if (!info.isFile()) {
+        refusal = QStringLiteral("it is not a regular file");
+    } else if (info.size() > kMaxCueFileBytes) {
+        refusal = QStringLiteral("it is larger than %1 bytes").arg(kMaxCueFileBytes);
+    } else {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            refusal = QStringLiteral("it cannot be read: %1").arg(file.errorString());
+        } else if (const QByteArray bytes = file.read(kMaxCueFileBytes + 1); bytes.size() > kMaxCueFileBytes) {
+            refusal = QStringLiteral("it is larger than %1 bytes").arg(kMaxCueFileBytes);
+        } else if (std::optional<Pcm16Cue> cue = convertWaveToPcm16(bytes, &refusal)) {
+            return cue;
+        }
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(kMaxCueFileBytes + 1);
-    if (bytes.size() > kMaxCueFileBytes) {
-        return std::nullopt;
-    }
-    return convertWaveToPcm16(bytes);
+    qCInfo(lcSound, "cue %s refused: %s", qUtf8Printable(path), qUtf8Printable(refusal));
+    return std::nullopt;
 }
 
 } // namespace corvanta

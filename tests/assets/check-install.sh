@@ -10,7 +10,6 @@ fail() { echo "$*"; exit 1; }
 prefix=$work/prefix
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 expected="bin/corvanta
-lib/corvanta/plugins/libcorvanta_sound.so
 share/applications/org.corvanta.Corvanta.desktop
 share/corvanta/endpinpon.wav
 share/corvanta/pinpon.wav
@@ -21,6 +20,8 @@ share/man/man1/corvanta.1.gz
 share/metainfo/org.corvanta.Corvanta.metainfo.xml"
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
 [ "$actual" = "$expected" ] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$actual"))"
+manifest=$(sed "s|^$prefix/||" "$build_dir/install_manifest.txt" | sort)
+[ "$manifest" = "$expected" ] || fail "install_manifest.txt differs: $(diff <(echo "$expected") <(echo "$manifest"))"
 
 desktop-file-validate "$prefix"/share/applications/*.desktop
 grep -qx "Path=$prefix/share/corvanta" "$prefix"/share/applications/*.desktop || fail "Path= is not the cue folder"
@@ -34,9 +35,10 @@ man -l "$prefix/share/man/man1/corvanta.1.gz" | grep -q "pinpon.wav" || fail "th
 (cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" >/dev/null 2>&1)
 deb=$(echo "$work"/package/*.deb)
 [ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "version: $(dpkg-deb -f "$deb" Version)"
-for needed in libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins fonts-ipafont-gothic; do
+for needed in libqt6widgets6 libpulse0 qt6-qpa-plugins fonts-ipafont-gothic; do
   dpkg-deb -f "$deb" Depends | grep -q "$needed" || fail "the package does not depend on $needed"
 done
+dpkg-deb -f "$deb" Depends | grep -q multimedia && fail "the package still pulls Qt Multimedia"
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.corvanta.Corvanta.desktop |
   grep -qx "Path=/usr/share/corvanta" || fail "the packaged menu entry does not start in /usr/share/corvanta"
 verdict=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $verdict"

@@ -30,6 +30,7 @@ struct FakeView final : MainView, CuePlayer {
     int interval = 150;
     std::array<std::array<bool, 20>, 11> markers {};
     std::string count, opened;
+    std::vector<int> described; // the bin counts as a screen reader hears them
     std::map<Button, bool> enabled {{Button::Fast, true}, {Button::Slow, true}, {Button::Stop, true},
         {Button::Init, true}, {Button::Help, true}, {Button::Exit, true}};
     std::vector<std::string> events;
@@ -41,6 +42,7 @@ struct FakeView final : MainView, CuePlayer {
     void setBallVisible(bool shown) override { events.push_back(shown ? "ball shown" : "ball hidden"); }
     void setMarkerVisible(int bin, int level, bool shown) override { markers.at(bin - 1).at(level - 1) = shown; }
     void setCount(std::string_view text) override { count = text; }
+    void showBinCounts(std::span<const int> counts) override { described.assign(counts.begin(), counts.end()); }
     void setButtonEnabled(Button button, bool on) override { enabled[button] = on; }
     void setStepTimerEnabled(bool on) override { timer = on; }
     void setStepInterval(int ms) override { interval = ms; }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "WaveCue.h"
+
+#include "core/CuePlayer.h"
+
+#include <optional>
+
+struct pa_context;
+struct pa_operation;
+struct pa_stream;
+struct pa_threaded_mainloop;
+
+namespace corvanta {
+
+// Plays the cues through the desktop's sound server (PulseAudio, or PipeWire, which serves the same
+// protocol) with its own client library.
+//
+// open() checks and converts the file on the caller's thread (readCueAsPcm16); everything that
+// talks to the server runs on the client library's own thread, so no call waits for the server.
+// Nothing connects before the first cue is played; a server that cannot be reached leaves the cues
+// silent, and the next cue tries again.
+class PulseCuePlayer final : public CuePlayer {
+public:
+    PulseCuePlayer() = default;
+    ~PulseCuePlayer() override;
+    PulseCuePlayer(const PulseCuePlayer&) = delete;
+    PulseCuePlayer& operator=(const PulseCuePlayer&) = delete;
+
+    void stop() override;
+    void close() override;
+    void open(std::string_view fileName) override;
+    void play() override;
+
+private:
+    // These run with the client library's lock held.
+    void connect();
+    void startPlayback();
+    void releaseStream();
+    static void onContextState(pa_context* context, void* self);
+    static void onStreamState(pa_stream* stream, void* self);
+    static void onWritable(pa_stream* stream, std::size_t bytes, void* self);
+    static void onDrained(pa_stream* stream, int success, void* self);
+
+    std::optional<Pcm16Cue> opened_; // the caller's thread only
+    pa_threaded_mainloop* loop_ = nullptr;
+    pa_context* context_ = nullptr;
+    // Under the lock: the cue that is sounding, or waits for the connection.
+    std::optional<Pcm16Cue> playing_;
+    pa_stream* stream_ = nullptr;
+    qsizetype written_ = 0;
+    pa_operation* drain_ = nullptr;
+};
+
+} // namespace corvanta
