@@ -8,6 +8,12 @@ namespace corvanta {
 // The help page, one entry per printed line, in UTF-8. An empty entry only moves the cursor down.
 // The leading ideographic spaces (U+3000) indent the paragraphs; the blanks before commas and
 // question marks and the trailing blanks belong to the text and are printed as they stand.
+// The page's face is the layout's at 11.25 points, set narrower (88 % of its width, as the main
+// window's strips) so that the longest line, 681 pixels wide at full width, ends inside the page's
+// 613 pixels at every screen scale instead of being cut off.
+inline constexpr double kHelpPagePoints = 11.25;
+inline constexpr int kHelpPageStretch = 88;
+
 inline constexpr std::array<std::u8string_view, 15> kHelpLines = {
     u8"",
     u8"\u3000\u3010Problem\u3011",

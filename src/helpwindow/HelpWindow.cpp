@@ -7,8 +7,10 @@
 #include "platform/SurfaceWidget.h"
 #include "platform/Twips.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 
 namespace corvanta {
 
@@ -40,7 +42,10 @@ HelpWindow::HelpWindow()
     page_->setObjectName(QStringLiteral("page"));
     page_->setGeometry(twipRect(120, 480, 9255, 4215));
     page_->setBackColor(Qt::white);
-    page_->setTextFont(layoutFont(11.25));
+    QFont pageFont = layoutFont(kHelpPagePoints);
+    pageFont.setStretch(kHelpPageStretch);
+    // The page is cleared before every print, so its text can be smooth.
+    page_->setTextFont(pageFont, SurfaceWidget::TextEdges::Smooth);
     close->setFocus();
 
     connect(&ProgramActivation::instance(), &ProgramActivation::activated, this, [this](QWidget* window) {
@@ -53,8 +58,18 @@ HelpWindow::HelpWindow()
 void HelpWindow::printPage()
 {
     page_->clear();
+    QStringList lines;
     for (const std::u8string_view line : kHelpLines) {
-        page_->printLine({reinterpret_cast<const char*>(line.data()), line.size()});
+        const std::string_view text(reinterpret_cast<const char*>(line.data()), line.size());
+        page_->printLine(text);
+        lines << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    // The page is a picture of text: a screen reader reads it whole. A reprint tells it nothing new.
+    const QString description = lines.join(QLatin1Char('\n'));
+    if (page_->accessibleDescription() != description) {
+        page_->setAccessibleDescription(description);
+        QAccessibleEvent changed(page_, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
     }
 }
 

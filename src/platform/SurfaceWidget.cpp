@@ -58,13 +58,15 @@ void SurfaceWidget::setBackColor(const QColor& colour)
     setPalette(p);
 }
 
-void SurfaceWidget::setTextFont(const QFont& font)
+void SurfaceWidget::setTextFont(const QFont& font, TextEdges edges)
 {
     textFont_ = font;
-    // Text is printed over what stands there, and the same text is printed again at the same place
-    // on every activation. Antialiased edges would blend once more each time and thicken; solid
-    // pixels, like the board's lines, leave a reprint identical.
-    textFont_.setStyleStrategy(QFont::StyleStrategy(textFont_.styleStrategy() | QFont::NoAntialias));
+    // Text is printed over what stands there, and the same text may be printed again at the same
+    // place. Antialiased edges would blend once more each time and thicken; solid pixels, like the
+    // board's lines, leave a reprint identical.
+    const int strategy = textFont_.styleStrategy();
+    textFont_.setStyleStrategy(QFont::StyleStrategy(
+        edges == TextEdges::Solid ? strategy | QFont::NoAntialias : strategy & ~QFont::NoAntialias));
 }
 
 void SurfaceWidget::ensureImage()

@@ -23,8 +23,12 @@ class SurfaceWidget : public QFrame, public Surface {
 public:
     SurfaceWidget(QWidget* parent, double unitAcrossTwips, double unitDownTwips);
 
+    // Solid text is drawn without antialiasing: printed again at the same place over itself, as the
+    // strips are, it leaves every pixel as it was. Smooth text suits a surface cleared before each print.
+    enum class TextEdges { Solid, Smooth };
+
     void setBackColor(const QColor& colour);
-    void setTextFont(const QFont& font);
+    void setTextFont(const QFont& font, TextEdges edges = TextEdges::Solid);
 
     void clear() override;
     void moveCursor(float x, float y) override;
