@@ -3,6 +3,7 @@
 #include "SoundLog.h"
 
 #include <pulse/context.h>
+#include <pulse/mainloop-api.h>
 #include <pulse/error.h>
 #include <pulse/proplist.h>
 #include <pulse/stream.h>
@@ -54,24 +55,25 @@ void PulseCuePlayer::stop()
 {
     if (loop_ != nullptr) {
         Locked locked(loop_);
+        requested_.reset();
         releaseStream();
     }
 }
 
 void PulseCuePlayer::close()
 {
-    opened_.reset();
+    opened_.clear();
 }
 
 void PulseCuePlayer::open(std::string_view fileName)
 {
-    // Relative to the current directory now.
-    opened_ = readCueAsPcm16(QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())));
+    // Relative to the current directory, which the program never changes.
+    opened_ = QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
 }
 
 void PulseCuePlayer::play()
 {
-    if (!opened_) {
+    if (opened_.isEmpty()) {
         return;
     }
     if (loop_ == nullptr) {
@@ -82,13 +84,28 @@ void PulseCuePlayer::play()
         }
     }
     Locked locked(loop_);
-    releaseStream();
-    playing_ = opened_;
-    const pa_context_state_t state = context_ != nullptr ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
+    requested_ = opened_;
+    pa_mainloop_api_once(pa_threaded_mainloop_get_api(loop_), &PulseCuePlayer::onRequest, this);
+}
+
+void PulseCuePlayer::onRequest(pa_mainloop_api*, void* self)
+{
+    auto* player = static_cast<PulseCuePlayer*>(self);
+    if (!player->requested_) { // stopped since, or already taken by an earlier call
+        return;
+    }
+    player->releaseStream();
+    player->playing_ = readCueAsPcm16(*player->requested_);
+    player->requested_.reset();
+    if (!player->playing_) {
+        return;
+    }
+    pa_context* context = player->context_;
+    const pa_context_state_t state = context != nullptr ? pa_context_get_state(context) : PA_CONTEXT_FAILED;
     if (state == PA_CONTEXT_READY) {
-        startPlayback();
+        player->startPlayback();
     } else if (!PA_CONTEXT_IS_GOOD(state)) {
-        connect(); // the first cue, or the server went away since the last one: try again
+        player->connect(); // the first cue, or the server went away since the last one: try again
     } // else still connecting: the cue starts once connected
 }
 

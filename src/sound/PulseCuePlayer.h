@@ -4,9 +4,12 @@
 
 #include "core/CuePlayer.h"
 
+#include <QString>
+
 #include <optional>
 
 struct pa_context;
+struct pa_mainloop_api;
 struct pa_operation;
 struct pa_stream;
 struct pa_threaded_mainloop;
@@ -16,8 +19,8 @@ namespace corvanta {
 // Plays the cues through the desktop's sound server (PulseAudio, or PipeWire, which serves the same
 // protocol) with its own client library.
 //
-// open() checks and converts the file on the caller's thread (readCueAsPcm16); everything that
-// talks to the server runs on the client library's own thread, so no call waits for the server.
+// play() hands the open file's name to the client library's own thread, which checks and converts
+// the file (readCueAsPcm16) and talks to the server: no press waits for the disk or the server.
 // Nothing connects before the first cue is played; a server that cannot be reached leaves the cues
 // silent, and the next cue tries again.
 class PulseCuePlayer final : public CuePlayer {
@@ -34,6 +37,7 @@ public:
 
 private:
     // These run with the client library's lock held.
+    static void onRequest(pa_mainloop_api* api, void* self);
     void connect();
     void startPlayback();
     void releaseStream();
@@ -42,10 +46,12 @@ private:
     static void onWritable(pa_stream* stream, std::size_t bytes, void* self);
     static void onDrained(pa_stream* stream, int success, void* self);
 
-    std::optional<Pcm16Cue> opened_; // the caller's thread only
+    QString opened_; // the caller's thread only
     pa_threaded_mainloop* loop_ = nullptr;
+    // The rest under the lock: the file of the latest press, not yet read,
+    std::optional<QString> requested_;
     pa_context* context_ = nullptr;
-    // Under the lock: the cue that is sounding, or waits for the connection.
+    // and the cue that is sounding, or waits for the connection.
     std::optional<Pcm16Cue> playing_;
     pa_stream* stream_ = nullptr;
     qsizetype written_ = 0;
