@@ -31,6 +31,7 @@ struct NoView final : corvanta::MainView, corvanta::CuePlayer {
     void setBallVisible(bool) override { }
     void setMarkerVisible(int, int, bool) override { }
     void setCount(std::string_view) override { }
+    std::string heading(corvanta::Heading) override { return {}; }
     void setButtonEnabled(corvanta::Button, bool) override { }
     void setStepTimerEnabled(bool) override { }
     void setStepInterval(int) override { }

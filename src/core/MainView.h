@@ -2,11 +2,14 @@
 
 #include "Surface.h"
 
+#include <string>
 #include <string_view>
 
 namespace corvanta {
 
 enum class Button { Fast, Slow, Stop, Init, Help, Exit };
+// The strips' headings, by name: the view says them in the user's language.
+enum class Heading { Theory, Ratio };
 
 // The main window as the experiment and the run controller drive it.
 class MainView {
@@ -23,6 +26,8 @@ public:
     // The marker of the level-th ball (1..20, from the bottom) in bin 1..11.
     virtual void setMarkerVisible(int bin, int level, bool visible) = 0;
     virtual void setCount(std::string_view text) = 0;
+    // In UTF-8, ready to print.
+    virtual std::string heading(Heading which) = 0;
 
     virtual void setButtonEnabled(Button button, bool enabled) = 0;
     virtual void setStepTimerEnabled(bool enabled) = 0;

@@ -21,7 +21,7 @@ QPointer<HelpWindow> theHelpWindow;
 HelpWindow::HelpWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf16(u" Corvanta\uFF3FHelp\uFF08Questions and Operation Method\uFF09\u3000"));
+    setWindowTitle(tr(" Corvanta\uFF3FHelp\uFF08Questions and Operation Method\uFF09\u3000"));
     setGeometry(twipRect(3090, 1665, 9525, 4800));
     setFixedSize(size());
 
@@ -31,7 +31,7 @@ HelpWindow::HelpWindow()
     rule->setAutoFillBackground(true);
     rule->setGeometry(twipsToPixels(120), twipsToPixels(360), twipsToPixels(9120) - twipsToPixels(120), 1);
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setGeometry(twipRect(8640, 0, 735, 375));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -53,8 +53,8 @@ HelpWindow::HelpWindow()
 void HelpWindow::printPage()
 {
     page_->clear();
-    for (const std::u8string_view line : kHelpLines) {
-        page_->printLine({reinterpret_cast<const char*>(line.data()), line.size()});
+    for (const QString& line : tr(kHelpPage).split(QLatin1Char('\n'))) {
+        page_->printLine(line.toStdString());
     }
 }
 

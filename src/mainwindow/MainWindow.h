@@ -32,6 +32,7 @@ public:
     void setBallVisible(bool visible) override;
     void setMarkerVisible(int bin, int level, bool visible) override;
     void setCount(std::string_view text) override;
+    std::string heading(Heading which) override;
     void setButtonEnabled(Button button, bool enabled) override;
     void setStepTimerEnabled(bool enabled) override;
     void setStepInterval(int milliseconds) override;

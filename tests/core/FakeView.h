@@ -41,6 +41,7 @@ struct FakeView final : MainView, CuePlayer {
     void setBallVisible(bool shown) override { events.push_back(shown ? "ball shown" : "ball hidden"); }
     void setMarkerVisible(int bin, int level, bool shown) override { markers.at(bin - 1).at(level - 1) = shown; }
     void setCount(std::string_view text) override { count = text; }
+    std::string heading(Heading which) override { return which == Heading::Theory ? "theory" : "ratio"; }
     void setButtonEnabled(Button button, bool on) override { enabled[button] = on; }
     void setStepTimerEnabled(bool on) override { timer = on; }
     void setStepInterval(int ms) override { interval = ms; }
