@@ -15,6 +15,8 @@ namespace corvanta {
 namespace {
 
 QPointer<HelpWindow> theHelpWindow;
+// The page's face narrowed so that its longest line fits.
+constexpr int kPageStretch = 88;
 
 } // namespace
 
@@ -40,7 +42,9 @@ HelpWindow::HelpWindow()
     page_->setObjectName(QStringLiteral("page"));
     page_->setGeometry(twipRect(120, 480, 9255, 4215));
     page_->setBackColor(Qt::white);
-    page_->setTextFont(layoutFont(11.25));
+    QFont pageFont = layoutFont(11.25);
+    pageFont.setStretch(kPageStretch);
+    page_->setTextFont(pageFont);
     close->setFocus();
 
     connect(&ProgramActivation::instance(), &ProgramActivation::activated, this, [this](QWidget* window) {
