@@ -7,6 +7,7 @@
 #include "platform/LayoutFonts.h"
 #include "platform/ProgramIcon.h"
 #include "platform/SystemClock.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -71,6 +72,7 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(corvanta::programIcon());
     corvanta::quitOnTerminationSignals(app);
     corvanta::registerLayoutFonts();
+    corvanta::installTranslations();
 
     // The cue player lies beside the program in the build tree, in its plugin folder once installed.
     const QString programFolder = QCoreApplication::applicationDirPath();
