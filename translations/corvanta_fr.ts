@@ -24,20 +24,20 @@
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Une bille de pachinko heurte des clous et tombe en partant à gauche ou
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;à droite. Où la bille de pachinko va-t-elle tomber ?
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Précisons que, quand la bille heurte un clou, elle part aussi souvent
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;à gauche qu’à droite.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;à gauche qu&apos;à droite.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Y a-t-il un endroit où les billes tombent plus facilement ? Ou bien
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;est-ce pareil partout ?
 
 
-&#x3000;【Mode d’emploi】
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Comparez les valeurs théoriques avec les valeurs de l’expérience.
+&#x3000;【Mode d&apos;emploi】
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Comparez les valeurs théoriques avec les valeurs de l&apos;expérience.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur［Rapide］fait tomber la bille de pachinko rapidement.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur［Lent］fait tomber la bille de pachinko lentement.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur［Arrêt］arrête la chute de la bille de pachinko.</translation>
     </message>
     <message>
         <source> Corvanta＿Help（Questions and Operation Method）&#x3000;</source>
-        <translation> Corvanta＿Aide（Questions et mode d’emploi）&#x3000;</translation>
+        <translation> Corvanta＿Aide（Questions et mode d&apos;emploi）&#x3000;</translation>
     </message>
     <message>
         <source>Close</source>
@@ -48,7 +48,7 @@
     <name>corvanta::MainWindow</name>
     <message>
         <source>Number of Experiments: %1</source>
-        <translation>Nombre d’essais : %1</translation>
+        <translation>Nombre d&apos;essais : %1</translation>
     </message>
     <message>
         <source>This software will exit.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Number of Experiments</source>
-        <translation>Nombre d’essais</translation>
+        <translation>Nombre d&apos;essais</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -25,12 +25,12 @@
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;destra. Dove cadrà la pallina da pachinko?
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Si suppone che, quando la pallina urta un chiodo, vada a sinistra tanto
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;spesso quanto a destra.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;C’è un punto in cui le palline cadono più facilmente? Oppure è uguale
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;C&apos;è un punto in cui le palline cadono più facilmente? Oppure è uguale
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;dappertutto?
 
 
 &#x3000;【Istruzioni】
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Confronta i valori teorici con i valori ottenuti nell’esperimento.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Confronta i valori teorici con i valori ottenuti nell&apos;esperimento.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Facendo clic su［Veloce］, la pallina da pachinko cade velocemente.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Facendo clic su［Lento］, la pallina da pachinko cade lentamente.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Facendo clic su［Ferma］, la pallina da pachinko smette di cadere.</translation>
