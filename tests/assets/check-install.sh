@@ -28,12 +28,10 @@ grep -qx "Path=$prefix/share/corvanta" "$prefix"/share/applications/*.desktop ||
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml >/dev/null
 grep -q "<project_license>MIT</project_license>" "$prefix"/share/metainfo/*.xml || fail "the metadata does not say MIT"
 # Every language the program speaks names and describes it in the menu entry and the metadata too.
-for ts in "$(dirname "$0")"/../../translations/corvanta_*.ts; do
-  lang=$(basename "$ts" .ts) && lang=${lang#corvanta_}
-  for field in GenericName Comment; do
-    grep -q "^$field\[$lang\]=" "$prefix"/share/applications/*.desktop || fail "the menu entry has no $field[$lang]"
-  done
-  [ "$(grep -c "xml:lang=\"$lang\"" "$prefix"/share/metainfo/*.xml)" = 3 ] || fail "no $lang summary and description"
+entry=$(echo "$prefix"/share/applications/*.desktop) metainfo=$(echo "$prefix"/share/metainfo/*.xml)
+for lang in $(cd "$(dirname "$0")"/../../translations && ls corvanta_*.ts | sed 's/corvanta_\(.*\)\.ts/\1/'); do
+  grep -q "^GenericName\[$lang\]=" "$entry" && grep -q "^Comment\[$lang\]=" "$entry" &&
+    [ "$(grep -c "xml:lang=\"$lang\"" "$metainfo")" = 3 ] || fail "no $lang name or description"
 done
 file "$prefix"/share/icons/*/*/apps/*.png | grep -q "PNG image data, 32 x 32, 8-bit/color RGB," || fail "icon not 32 x 32 RGB"
 man -l "$prefix/share/man/man1/corvanta.1.gz" | grep -q "pinpon.wav" || fail "the manual page does not name the cues"

@@ -9,7 +9,6 @@
 #include "platform/Translations.h"
 #include "platform/Twips.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
@@ -60,7 +59,7 @@ struct Windows {
         }
         QTimer::singleShot(0, [&texts] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            texts["exit box"] = box->text() + '|' + box->buttons().at(0)->text();
+            texts["exit box"] = box->text();
             box->accept();
         });
         main.confirmExit();
