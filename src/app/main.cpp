@@ -5,6 +5,7 @@
 #include "platform/ProgramIcon.h"
 #include "platform/SystemClock.h"
 #include "sound/PulseCuePlayer.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -68,6 +69,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(CORVANTA_VERSION));
     QApplication::setWindowIcon(corvanta::programIcon());
     corvanta::registerLayoutFonts();
+    corvanta::installTranslations();
 
     corvanta::PulseCuePlayer cues;
     corvanta::TimeMixedRandom random(std::random_device {}());

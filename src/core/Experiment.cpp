@@ -114,7 +114,7 @@ void Experiment::printRatios()
 
 void Experiment::showRatioHeading()
 {
-    view_.ratioRow().printAt(kHeadingX, kRowY, kRatioHeading);
+    view_.ratioRow().printAt(kHeadingX, kRowY, view_.heading(Heading::Ratio));
 }
 
 void Experiment::resetRatioReadout()

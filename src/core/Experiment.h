@@ -25,7 +25,6 @@ inline constexpr float kBottomY = 10.9f;
 // left, then bin b's value at column(b), under the bin's left wall.
 inline constexpr float kRowY = 1.0f;
 inline constexpr float kHeadingX = 2.0f;
-inline constexpr char kRatioHeading[] = "Ratio from experimental results";
 
 struct ExperimentState {
     float ballX = 0.0f; // the ball sprite's left edge

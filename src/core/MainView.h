@@ -3,11 +3,14 @@
 #include "Surface.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace corvanta {
 
 enum class Button { Fast, Slow, Stop, Init, Help, Exit };
+// The strips' headings, by name: the view says them in the user's language.
+enum class Heading { Theory, Ratio };
 
 // The main window as the experiment and the run controller drive it.
 class MainView {
@@ -26,6 +29,8 @@ public:
     virtual void setCount(std::string_view text) = 0;
     // The balls in bins 1..11, for whoever cannot see the markers: after each landing and reset.
     virtual void showBinCounts(std::span<const int> counts) = 0;
+    // In UTF-8, ready to print.
+    virtual std::string heading(Heading which) = 0;
 
     virtual void setButtonEnabled(Button button, bool enabled) = 0;
     virtual void setStepTimerEnabled(bool enabled) = 0;

@@ -64,7 +64,7 @@ void RunController::activate()
     // it stays enabled, or the user could do nothing but quit.
     view_.setButtonEnabled(Button::Init, experiment_.finished());
     Surface& theory = view_.theoryRow();
-    theory.printAt(kHeadingX, kRowY, kTheoryHeading);
+    theory.printAt(kHeadingX, kRowY, view_.heading(Heading::Theory));
     for (int bin = 1; bin <= kBins; ++bin) {
         theory.printAt(Experiment::column(bin), kRowY, kTheoryValues[bin - 1]);
     }

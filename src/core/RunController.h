@@ -44,6 +44,5 @@ inline constexpr int kFastIntervalMs = 50;
 inline constexpr int kSlowIntervalMs = 300;
 inline constexpr char kInitHelpCue[] = "pinpon.wav";
 inline constexpr char kExitCue[] = "endpinpon.wav";
-inline constexpr char kTheoryHeading[] = "Theoretical mathematical probability";
 
 } // namespace corvanta

@@ -23,7 +23,7 @@ QPointer<HelpWindow> theHelpWindow;
 HelpWindow::HelpWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf16(u" Corvanta\uFF3FHelp\uFF08Questions and Operation Method\uFF09\u3000"));
+    setWindowTitle(tr(" Corvanta\uFF3FHelp\uFF08Questions and Operation Method\uFF09\u3000"));
     setGeometry(twipRect(3090, 1665, 9525, 4800));
     setFixedSize(size());
 
@@ -33,7 +33,7 @@ HelpWindow::HelpWindow()
     rule->setAutoFillBackground(true);
     rule->setGeometry(twipsToPixels(120), twipsToPixels(360), twipsToPixels(9120) - twipsToPixels(120), 1);
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setGeometry(twipRect(8640, 0, 735, 375));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -58,11 +58,9 @@ HelpWindow::HelpWindow()
 void HelpWindow::printPage()
 {
     page_->clear();
-    QStringList lines;
-    for (const std::u8string_view line : kHelpLines) {
-        const std::string_view text(reinterpret_cast<const char*>(line.data()), line.size());
-        page_->printLine(text);
-        lines << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QStringList lines = tr(kHelpPage).split(QLatin1Char('\n'));
+    for (const QString& line : std::as_const(lines)) {
+        page_->printLine(line.toStdString());
     }
     // The page is a picture of text: a screen reader reads it whole. A reprint tells it nothing new.
     const QString description = lines.join(QLatin1Char('\n'));

@@ -34,9 +34,9 @@ const std::map<std::string_view, Button> kButtonNames
 
 // The strips' text: 11 pixels of the layout's face set a little narrower (88 %), so that neighbouring
 // values keep about 6 blank pixels between them while the digits stay 8 pixels tall. A wider face
-// is narrowed further until "0.246" leaves that gap in its column and the longer heading ends before
-// the first column.
-QFont stripFont(double unitAcrossPixels)
+// is narrowed further until "0.246" leaves that gap in its column and both headings end before the
+// first column.
+QFont stripFont(double unitAcrossPixels, const QStringList& headings)
 {
     constexpr double kGapPixels = 6.0;
     QFont font = layoutFont(8.0);
@@ -44,9 +44,12 @@ QFont stripFont(double unitAcrossPixels)
     for (int stretch = 88; stretch >= 60; stretch -= 4) {
         font.setStretch(stretch);
         const QFontMetricsF metrics(font);
+        const auto headingFits = [&](const QString& heading) {
+            return metrics.horizontalAdvance(heading) + kGapPixels
+                < (Experiment::column(1) - kHeadingX) * unitAcrossPixels;
+        };
         if (metrics.horizontalAdvance(QStringLiteral("0.246")) + kGapPixels <= 2 * unitAcrossPixels
-            && metrics.horizontalAdvance(QString::fromLatin1(kTheoryHeading)) + kGapPixels
-                < (Experiment::column(1) - kHeadingX) * unitAcrossPixels) {
+            && std::ranges::all_of(headings, headingFits)) {
             break;
         }
     }
@@ -100,7 +103,7 @@ void MainWindow::buildControls()
     std::optional<QFont> rowFont; // both rows share one scale, so one fitted font
     for (const ControlRow& control : kMainWindowControls) {
         QWidget* widget = nullptr;
-        const QString caption = QString::fromLatin1(control.caption);
+        const QString caption = tr(control.caption);
         switch (control.kind) {
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, this);
@@ -139,7 +142,8 @@ void MainWindow::buildControls()
             surface->setBackColor(palette().color(QPalette::Window));
             if (std::string_view(control.name) != "board") { // the board carries no text
                 if (!rowFont) {
-                    rowFont = stripFont(control.unitAcrossTwips / kTwipsPerPixel);
+                    rowFont = stripFont(
+                        control.unitAcrossTwips / kTwipsPerPixel, {tr(kTheoryHeading), tr(kRatioHeading)});
                 }
                 surface->setTextFont(*rowFont);
             }
@@ -149,7 +153,7 @@ void MainWindow::buildControls()
         }
         widget->setObjectName(QString::fromLatin1(control.name));
         widget->setGeometry(twipRect(control.left, control.top, control.width, control.height));
-        widget->setAccessibleName(QString::fromLatin1(control.accessibleName));
+        widget->setAccessibleName(control.accessibleName != nullptr ? tr(control.accessibleName) : caption);
         if (control.fontPoints > 0) {
             widget->setFont(layoutFont(control.fontPoints, control.bold));
         }
@@ -227,7 +231,12 @@ void MainWindow::setCount(std::string_view text)
     const QString count = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     countLabel_->setText(count);
     // A screen reader hears the count with what it counts.
-    countLabel_->setAccessibleName(QStringLiteral("Number of Experiments: ") + count);
+    countLabel_->setAccessibleName(tr("Number of Experiments: %1").arg(count));
+}
+
+std::string MainWindow::heading(Heading which)
+{
+    return tr(which == Heading::Theory ? kTheoryHeading : kRatioHeading).toStdString();
 }
 
 void MainWindow::setButtonEnabled(Button button, bool enabled)
@@ -265,7 +274,7 @@ void MainWindow::openHelp()
 
 void MainWindow::confirmExit()
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvanta"), QStringLiteral("This software will exit."),
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvanta"), tr("This software will exit."),
         QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
@@ -316,7 +325,7 @@ void MainWindow::describeRow(SurfaceWidget* row)
     for (const auto& printed : texts) {
         const int bin = qRound((printed.x - Experiment::column(1)) / 2.0f) + 1;
         if (bin >= 1 && bin <= kBins && printed.x > kHeadingX) {
-            values << QStringLiteral("bin %1 %2").arg(bin).arg(printed.text);
+            values << tr("bin %1 %2").arg(bin).arg(printed.text);
         } else {
             description += printed.text;
         }
@@ -334,7 +343,7 @@ void MainWindow::showBinCounts(std::span<const int> counts)
     // What a sighted student reads off the markers.
     QStringList bins;
     for (std::size_t bin = 0; bin < counts.size(); ++bin) {
-        bins << QStringLiteral("bin %1: %2").arg(bin + 1).arg(counts[bin]);
+        bins << tr("bin %1: %2").arg(bin + 1).arg(counts[bin]);
     }
     board_->setAccessibleDescription(bins.join(QStringLiteral(", ")));
     QAccessibleEvent changed(board_, QAccessible::DescriptionChanged);

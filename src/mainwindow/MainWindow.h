@@ -33,6 +33,7 @@ public:
     void setMarkerVisible(int bin, int level, bool visible) override;
     void setCount(std::string_view text) override;
     void showBinCounts(std::span<const int> counts) override;
+    std::string heading(Heading which) override;
     void setButtonEnabled(Button button, bool enabled) override;
     void setStepTimerEnabled(bool enabled) override;
     void setStepInterval(int milliseconds) override;

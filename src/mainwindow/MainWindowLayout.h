@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRgb>
+#include <QtGlobal>
 
 #include <array>
 
@@ -15,34 +16,42 @@ struct ControlRow {
     const char* name; // the widget's object name
     ControlKind kind;
     int left, top, width, height;
-    const char* caption;
+    const char* caption; // English; MainWindow translates it
     QRgb back; // kDefaultColour: the toolkit's
     double fontPoints; // 0: the window's font
     bool bold;
     int tabIndex;
     double unitAcrossTwips, unitDownTwips; // surfaces: one user unit across and down
-    const char* accessibleName;
+    const char* accessibleName; // nullptr: the caption
 };
 
 inline constexpr QRgb kDefaultColour = 0;
 inline constexpr QRgb kTitleOrange = qRgb(255, 192, 128);
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);
 
+// Texts shown in more than one place. The program's name, "Corvanta", is the same in every language.
+inline constexpr char kTheoryHeading[]
+    = QT_TRANSLATE_NOOP("corvanta::MainWindow", "Theoretical mathematical probability");
+inline constexpr char kRatioHeading[]
+    = QT_TRANSLATE_NOOP("corvanta::MainWindow", "Ratio from experimental results");
+inline constexpr char kCountCaption[]
+    = QT_TRANSLATE_NOOP("corvanta::MainWindow", "Number of Experiments");
+
 // clang-format off
 inline constexpr std::array<ControlRow, 12> kMainWindowControls { {
-    // name            kind                   left   top   width height caption                  back          points  bold  tab  unit across  unit down  accessible name
-    { "exitButton",   ControlKind::Button,   1320,    0,   975,  375, "Exit",                  kDefaultColour, 11.25, false, 225, 0, 0, "Exit" },
-    { "titleLabel",   ControlKind::Label,    3240,    0,  5535,  375, "Corvanta",              kTitleOrange,   15.75, true,  227, 0, 0, "Corvanta" },
-    { "helpButton",   ControlKind::Button,   9000,    0,   975,  375, "Help",                  kDefaultColour, 11.25, false, 232, 0, 0, "Help" },
-    { "initButton",   ControlKind::Button,   9960,    0,   975,  375, "Init",                  kDefaultColour, 11.25, false, 229, 0, 0, "Init" },
-    { "board",        ControlKind::Surface,  1320,  480,  9615, 6015, "",                      kDefaultColour, 0,     false,   1, 238.875, 297.75, "Board" },
-    { "theoryRow",    ControlKind::Surface,   120, 6600,  9615,  255, "",                      kDefaultColour, 0,     false, 230, 238.87605, 31.500925, "Theoretical mathematical probability" },
-    { "ratioRow",     ControlKind::Surface,   120, 6960,  9615,  255, "",                      kDefaultColour, 0,     false, 231, 238.87605, 31.500925, "Ratio from experimental results" },
-    { "countCaption", ControlKind::Label,     720, 7440,  1455,  495, "Number of Experiments", kWhite,          9.75, true,  226, 0, 0, "Number of Experiments" },
-    { "countLabel",   ControlKind::Label,    2310, 7440,  1035,  465, "",                      kWhite,         15.75, true,  223, 0, 0, "Number of Experiments" },
-    { "fastButton",   ControlKind::Button,   3720, 7440,  1815,  375, "HightSpeed",            kDefaultColour, 12,    false,   0, 0, 0, "HightSpeed" },
-    { "slowButton",   ControlKind::Button,   5760, 7440,  1815,  375, "LowSpeed",              kDefaultColour, 12,    false, 233, 0, 0, "LowSpeed" },
-    { "stopButton",   ControlKind::Button,   7800, 7440,  1815,  375, "Stop",                  kDefaultColour, 12,    false, 224, 0, 0, "Stop" },
+    // name            kind                   left   top   width height caption                                                          back           points  bold  tab  unit across  unit down  accessible name, when not the caption
+    { "exitButton",   ControlKind::Button,   1320,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Exit"),                  kDefaultColour, 11.25, false, 225, 0, 0, nullptr },
+    { "titleLabel",   ControlKind::Label,    3240,    0,  5535,  375, "Corvanta",                                                         kTitleOrange,   15.75, true,  227, 0, 0, nullptr },
+    { "helpButton",   ControlKind::Button,   9000,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Help"),                  kDefaultColour, 11.25, false, 232, 0, 0, nullptr },
+    { "initButton",   ControlKind::Button,   9960,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Init"),                  kDefaultColour, 11.25, false, 229, 0, 0, nullptr },
+    { "board",        ControlKind::Surface,  1320,  480,  9615, 6015, "",                                                                 kDefaultColour, 0,     false,   1, 238.875, 297.75, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Board") },
+    { "theoryRow",    ControlKind::Surface,   120, 6600,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 230, 238.87605, 31.500925, kTheoryHeading },
+    { "ratioRow",     ControlKind::Surface,   120, 6960,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 231, 238.87605, 31.500925, kRatioHeading },
+    { "countCaption", ControlKind::Label,     720, 7440,  1455,  495, kCountCaption,                                                      kWhite,          9.75, true,  226, 0, 0, nullptr },
+    { "countLabel",   ControlKind::Label,    2310, 7440,  1035,  465, "",                                                                 kWhite,         15.75, true,  223, 0, 0, kCountCaption },
+    { "fastButton",   ControlKind::Button,   3720, 7440,  1815,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "HightSpeed"),            kDefaultColour, 12,    false,   0, 0, 0, nullptr },
+    { "slowButton",   ControlKind::Button,   5760, 7440,  1815,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "LowSpeed"),              kDefaultColour, 12,    false, 233, 0, 0, nullptr },
+    { "stopButton",   ControlKind::Button,   7800, 7440,  1815,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Stop"),                  kDefaultColour, 12,    false, 224, 0, 0, nullptr },
 } };
 // clang-format on
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the files that arrive, the menu entry, the
-# metadata and its licence, and the Debian package: its fields, its files and lintian's verdict.
+# metadata and its licence, their translations, and the Debian package: its fields, its files and
+# lintian's verdict.
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
 work=$(mktemp -d)
@@ -27,6 +28,12 @@ desktop-file-validate "$prefix"/share/applications/*.desktop
 grep -qx "Path=$prefix/share/corvanta" "$prefix"/share/applications/*.desktop || fail "Path= is not the cue folder"
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml >/dev/null
 grep -q "<project_license>MIT</project_license>" "$prefix"/share/metainfo/*.xml || fail "the metadata does not say MIT"
+# Every language the program speaks names and describes it in the menu entry and the metadata too.
+entry=$(echo "$prefix"/share/applications/*.desktop) metainfo=$(echo "$prefix"/share/metainfo/*.xml)
+for lang in $(cd "$(dirname "$0")"/../../translations && ls corvanta_*.ts | sed 's/corvanta_\(.*\)\.ts/\1/'); do
+  grep -q "^GenericName\[$lang\]=" "$entry" && grep -q "^Comment\[$lang\]=" "$entry" &&
+    [ "$(grep -c "xml:lang=\"$lang\"" "$metainfo")" = 3 ] || fail "no $lang name or description"
+done
 file "$prefix"/share/icons/*/*/apps/*.png | grep -q "PNG image data, 32 x 32, 8-bit/color RGB," || fail "icon not 32 x 32 RGB"
 man -l "$prefix/share/man/man1/corvanta.1.gz" | grep -q "pinpon.wav" || fail "the manual page does not name the cues"
 

@@ -43,6 +43,7 @@ struct FakeView final : MainView, CuePlayer {
     void setMarkerVisible(int bin, int level, bool shown) override { markers.at(bin - 1).at(level - 1) = shown; }
     void setCount(std::string_view text) override { count = text; }
     void showBinCounts(std::span<const int> counts) override { described.assign(counts.begin(), counts.end()); }
+    std::string heading(Heading which) override { return which == Heading::Theory ? "theory" : "ratio"; }
     void setButtonEnabled(Button button, bool on) override { enabled[button] = on; }
     void setStepTimerEnabled(bool on) override { timer = on; }
     void setStepInterval(int ms) override { interval = ms; }

@@ -1,0 +1,155 @@
+// The program in each language the desktop may ask for, at 96 DPI and (as its own test) at twice the
+// density: every translation complete, covered by the layout's face and fitting the fixed layout.
+#include "FakeView.h"
+
+#include "helpwindow/HelpWindow.h"
+#include "mainwindow/MainWindow.h"
+#include "platform/LayoutFonts.h"
+#include "platform/SurfaceWidget.h"
+#include "platform/Translations.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRawFont>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace corvanta {
+namespace {
+
+struct Language {
+    const char* environment; // LANGUAGE
+    const char* shown; // the translation expected, empty for English
+    const char* qtYes; // Qt's own "&Yes" then
+};
+const Language kLanguages[] = {{"de_AT", "de", "&Ja"}, {"es", "es", "&Sí"}, {"fr", "fr", "&Oui"},
+    {"it_IT.UTF-8", "it", "&Sì"}, {"ja", "ja", "はい(&Y)"}, {"pt_PT", "pt", "&Sim"}, {"ru:de", "de", "&Ja"},
+    {"sv", "", "&Yes"}, {"ru", "", "&Yes"}, {"en_GB:de", "", "&Yes"}};
+
+// Both windows open, in the language installed when they were built.
+struct Windows {
+    test::ScriptedRandom random;
+    test::FakeClock clock;
+    test::FakeView cues;
+    MainWindow main {random, clock, cues};
+    HelpWindow* help = (main.show(), HelpWindow::open());
+    Windows() { EXPECT_TRUE(QTest::qWaitForWindowActive(help)); }
+    ~Windows() { HelpWindow::closeIfOpen(); }
+
+    // What the user and a screen reader meet, by place.
+    std::map<QString, QString> texts()
+    {
+        std::map<QString, QString> texts {{"main title", main.windowTitle()}, {"help title", help->windowTitle()}};
+        QList<QWidget*> widgets = main.findChildren<QWidget*>();
+        for (QWidget* widget : widgets << help->findChildren<QWidget*>()) {
+            texts[widget->objectName()] = widget->property("text").toString();
+            texts[widget->objectName() + " name"] = widget->accessibleName();
+            texts[widget->objectName() + " description"] = widget->accessibleDescription();
+        }
+        for (const SurfaceWidget::PrintedText& line : help->findChild<SurfaceWidget*>("page")->printedTexts()) {
+            texts["page"] += line.text + '\n';
+        }
+        QTimer::singleShot(0, [&texts] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            texts["exit box"] = box->text();
+            box->accept();
+        });
+        main.confirmExit();
+        return texts;
+    }
+};
+
+// Where two pictures differ, in logical pixels: the ink that one has and the other lacks.
+QRectF ink(const QImage& drawn, const QImage& blank)
+{
+    QRect box;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            box |= drawn.pixel(x, y) != blank.pixel(x, y) ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    const double r = drawn.devicePixelRatio();
+    return {box.x() / r, box.y() / r, box.width() / r, box.height() / r};
+}
+
+// The blank margins between a caption's ink and the room it stands in.
+QMarginsF margins(QWidget* control)
+{
+    QStyleOptionButton option;
+    option.initFrom(control);
+    const QRectF room = control->inherits("QLabel")
+        ? control->contentsRect()
+        : control->style()->subElementRect(QStyle::SE_PushButtonContents, &option);
+    const QVariant caption = control->property("text");
+    const QImage drawn = control->grab().toImage();
+    control->setProperty("text", QString());
+    const QRectF box = ink(drawn, control->grab().toImage());
+    control->setProperty("text", caption);
+    return {box.left() - room.left(), box.top() - room.top(), room.right() - box.right(), room.bottom() - box.bottom()};
+}
+
+TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAnyOtherIsEnglish)
+{
+    const QByteArray row = qgetenv("CORVANTA_LANGUAGE_ROW");
+    if (row.isEmpty()) { // Qt reads the environment once in a process: a child process per language
+        for (const Language& language : kLanguages) {
+            qputenv("LANGUAGE", language.environment);
+            qputenv("CORVANTA_LANGUAGE_ROW", QByteArray::number(&language - kLanguages));
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=Translations.*"});
+            EXPECT_TRUE(child.waitForFinished(60000) && child.exitCode() == 0)
+                << language.environment << ":\n" << child.readAll().toStdString();
+        }
+        return;
+    }
+    const Language& language = kLanguages[row.toInt()];
+    registerLayoutFonts();
+    const std::map<QString, QString> english = Windows().texts();
+    EXPECT_EQ(installTranslations().toStdString(), language.shown);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), language.qtYes);
+    Windows windows;
+    const std::map<QString, QString> texts = windows.texts();
+    if (*language.shown == '\0') {
+        EXPECT_TRUE(texts == english) << "exactly the English window";
+        return;
+    }
+    const QRawFont face = QRawFont::fromFont(layoutFont(11.25));
+    ASSERT_EQ(face.familyName(), "IPAPGothic");
+    for (const auto& [place, text] : english) {
+        // Whatever has words besides the program's name is translated.
+        const bool words = QString(text).remove("Corvanta").contains(QRegularExpression("[a-z]"));
+        EXPECT_TRUE(texts.at(place) != text || !words)
+            << "untranslated: " << place.toStdString() << " \"" << text.toStdString() << '"';
+        for (const QChar c : texts.at(place)) {
+            EXPECT_TRUE(face.supportsCharacter(c) || c == '\n') << "U+" << std::hex << int(c.unicode());
+        }
+    }
+
+    QList<QWidget*> controls = windows.main.findChildren<QWidget*>();
+    for (QWidget* control : controls << windows.help->findChild<QWidget*>("closeButton")) {
+        if (!control->property("text").toString().isEmpty()) {
+            const QMarginsF m = margins(control); // a label's text starts at its top, in English too
+            EXPECT_GE(std::min({m.left(), m.right(), m.bottom(), control->inherits("QLabel") ? 2.0 : m.top()}), 2.0)
+                << control->objectName().toStdString();
+        }
+    }
+    auto* page = windows.help->findChild<SurfaceWidget*>("page");
+    const QImage drawn = page->grab(page->contentsRect()).toImage();
+    QImage white = drawn;
+    white.fill(Qt::white);
+    const QRectF lines = ink(drawn, white);
+    const QSizeF inner = drawn.deviceIndependentSize();
+    EXPECT_GE(std::min(inner.width() - lines.right(), inner.height() - lines.bottom()), 2.0) << "lines inside the page";
+    EXPECT_GT(lines.bottom(), page->printedTexts().last().y / kTwipsPerPixel) << "the last line shows";
+}
+
+} // namespace
+} // namespace corvanta

@@ -1,0 +1,106 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>corvanta::HelpWindow</name>
+    <message>
+        <source>
+&#x3000;【Problem】
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;When one pachinko ball hits nails and falls while splitting into left and right , 
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;where does the pachinko ball fall ?
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;However , when the pachinko ball hits the nails and divides into left and right , 
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;the division is the same for the left and right.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Is there a place where pachinko balls can easily fall ? Or is it the same 
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;everywhere ?
+
+
+&#x3000;【Operation Method】
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Coppare the theoretical numbers with the numbers from the experimental results.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;When you click the［HighSpeed］button , the pachinko ball will fall at high speed.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;When you click the［LowSpeed］button , the pachinko ball will fall at low speed.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;When you click the［Stop］button , the pachinko ball will stop falling.</source>
+        <translation>
+&#x3000;【Problème】
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Une bille de pachinko heurte des clous et tombe en partant à gauche ou
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;à droite. Où la bille de pachinko va-t-elle tomber ?
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Précisons que, quand la bille heurte un clou, elle part aussi souvent
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;à gauche qu&apos;à droite.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Y a-t-il un endroit où les billes tombent plus facilement ? Ou bien
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;est-ce pareil partout ?
+
+
+&#x3000;【Mode d&apos;emploi】
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Comparez les valeurs théoriques avec les valeurs de l&apos;expérience.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur［Rapide］fait tomber la bille de pachinko rapidement.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur［Lent］fait tomber la bille de pachinko lentement.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur［Arrêt］arrête la chute de la bille de pachinko.</translation>
+    </message>
+    <message>
+        <source> Corvanta＿Help（Questions and Operation Method）&#x3000;</source>
+        <translation> Corvanta＿Aide（Questions et mode d&apos;emploi）&#x3000;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>corvanta::MainWindow</name>
+    <message>
+        <source>Number of Experiments: %1</source>
+        <translation>Nombre d&apos;essais : %1</translation>
+    </message>
+    <message>
+        <source>This software will exit.</source>
+        <translation>Le logiciel va se fermer.</translation>
+    </message>
+    <message>
+        <source>bin %1 %2</source>
+        <translation>case %1 %2</translation>
+    </message>
+    <message>
+        <source>bin %1: %2</source>
+        <translation>case %1 : %2</translation>
+    </message>
+    <message>
+        <source>Theoretical mathematical probability</source>
+        <translation>Probabilité mathématique théorique</translation>
+    </message>
+    <message>
+        <source>Ratio from experimental results</source>
+        <translation>Fréquence observée</translation>
+    </message>
+    <message>
+        <source>Number of Experiments</source>
+        <translation>Nombre d&apos;essais</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Init</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Planche à clous</translation>
+    </message>
+    <message>
+        <source>HightSpeed</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>LowSpeed</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+</context>
+</TS>
