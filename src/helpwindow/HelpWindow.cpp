@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QStringList>
@@ -88,6 +89,11 @@ HelpWindow* HelpWindow::open()
 {
     if (theHelpWindow.isNull()) {
         theHelpWindow = new HelpWindow;
+    }
+    // Under Wayland only the compositor raises or restores a window, but it puts a window shown anew on
+    // top and makes it active: the one help window is hidden and shown again.
+    if (theHelpWindow->isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        theHelpWindow->hide();
     }
     // A minimised help window comes back as it was; show() alone would leave it an icon.
     theHelpWindow->setWindowState(theHelpWindow->windowState() & ~Qt::WindowMinimized);

@@ -1,13 +1,18 @@
-// The real program in a real X window, driven like a user, with and without a sound server.
+// The real program in a real X window, or under weston nested in it, driven like a user, with and without a
+// sound server.
 #include <QDir>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 
@@ -26,6 +31,24 @@ QString findWindow(const QString& title)
 {
     return run("xdotool search --sync --onlyvisible --name \"" + title + "\"").section('\n', 0, 0);
 }
+
+// Where a row of exactly `length` pixels of `colour` first shows on the screen, or a null point.
+QPoint find(QRgb colour, int length)
+{
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0, run = 0; x <= screen.width(); ++x) {
+            if (x < screen.width() && screen.pixel(x, y) == colour) {
+                ++run;
+            } else if (std::exchange(run, 0) == length) {
+                return {x - length, y};
+            }
+        }
+    }
+    return {};
+}
+// The help page, by its blank first row: 613 pixels and the light right edge of its frame.
+const auto helpShown = [] { return !find(qRgb(255, 255, 255), 615).isNull(); };
 
 // The program started as from a desktop, in a folder holding its cues.
 struct Program : ::testing::Test {
@@ -157,6 +180,52 @@ TEST_F(Program, WithoutASoundServerTheCuesSayNothing)
     ASSERT_NO_FATAL_FAILURE(exitWithOk());
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_EQ(process.readAllStandardError().toStdString(), "") << "a missing sound server is no news";
+}
+
+// Under Wayland only the compositor raises a window, yet Help brings the help window to the front from
+// behind the main window and from minimised. Weston is one window on the X screen, smaller than the main
+// window so that the help window always lies over it.
+TEST_F(Program, UnderWestonHelpBringsTheHelpWindowToTheFront)
+{
+    if (QStandardPaths::findExecutable("weston").isEmpty()
+        || !QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqwayland-generic.so")) {
+        GTEST_SKIP() << "needs weston and Qt's Wayland plugin (Debian packages weston, qt6-wayland)";
+    }
+    QTemporaryDir runtime; // private, as Wayland wants it
+    const QString wayland = "XDG_RUNTIME_DIR=" + runtime.path() + " WAYLAND_DISPLAY=corvanta ";
+    QFile config(runtime.filePath("weston.ini")); // no panel, which would shift windows placed before it shows
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly) && config.write("[shell]\npanel-position=none\n") && config.flush());
+    QProcess weston;
+    weston.setStandardErrorFile(QProcess::nullDevice());
+    weston.startCommand("env " + wayland + "weston --backend=x11-backend.so --use-pixman --width=800 --height=600 "
+        + "--socket=corvanta --idle-time=0 --config=" + config.fileName());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(runtime.filePath("corvanta")); }, 10000));
+    process.startCommand(
+        "env -u DISPLAY " + wayland + "QT_QPA_PLATFORM=wayland PULSE_SERVER=unix:/no " CORVANTA_EXECUTABLE);
+    QPoint main, pointer; // the main window's client area; weston's pointer, which moves by small steps only
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !(main = find(qRgb(255, 192, 128), 369)).isNull(); }, 10000));
+    main -= {216, 0}; // from its title label
+    run("xdotool mousemove 0 0");
+    const auto press = [&](QPoint to) {
+        for (int step = 1; step <= 10; ++step) {
+            const QPoint at = pointer + (to - pointer) * step / 10;
+            run(QString("xdotool mousemove %1 %2").arg(at.x()).arg(at.y()));
+        }
+        pointer = to;
+        run("xdotool click 1");
+    };
+    const QPoint help = main + QPoint(632, 12);
+    press(help);
+    ASSERT_TRUE(QTest::qWaitFor(helpShown)) << "no help window";
+    run("xdotool key super+Tab"); // weston's window switcher brings the main window to the front
+    ASSERT_TRUE(QTest::qWaitFor([] { return !helpShown(); })) << "the help window stays on top";
+    press(help);
+    ASSERT_TRUE(QTest::qWaitFor(helpShown)) << "Help left it behind";
+    press(find(qRgb(255, 255, 255), 615) + QPoint(565, -49)); // the minimise button on the title bar Qt draws
+    ASSERT_TRUE(QTest::qWaitFor([] { return !helpShown(); })) << "not minimised";
+    press(help);
+    EXPECT_TRUE(QTest::qWaitFor(helpShown)) << "Help left it minimised";
+    process.kill(), weston.kill(), weston.waitForFinished();
 }
 
 TEST(StartUp, FailuresNameTheToolkitsReasonWithAHint)
