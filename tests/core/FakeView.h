@@ -1,12 +1,12 @@
 #pragma once
-// Everything the core is handed, in one fake: the main window and its cue player, recording what they are told,
-// scripted draws, and a clock that stands or moves a step at every reading.
+// All the core is handed: a main window and cue player that record, scripted draws, a clock that stands or steps.
 #include "core/Clock.h"
 #include "core/CuePlayer.h"
 #include "core/MainView.h"
 #include "core/RandomSource.h"
 
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <map>
 #include <vector>
@@ -26,7 +26,7 @@ struct FakeView final : MainView, CuePlayer, RandomSource, Clock {
     FakeSurface board_, theory, ratios;
     float ballX = 0, now = 43200, step = 0;
     bool ballShown = true;
-    std::bitset<20> markers[11]; // shown, by bin and level
+    std::array<std::bitset<20>, 11> markers; // shown, by bin and level
     std::string run = "1111110150"; // HightSpeed, LowSpeed, Stop, Init, Help, Exit enabled, the timer on, its interval
     std::string count, opened;
     std::vector<std::string> events; // the cues and what their buttons open, in order
@@ -38,7 +38,7 @@ struct FakeView final : MainView, CuePlayer, RandomSource, Clock {
     Surface& ratioRow() override { return ratios; }
     void moveBall(float left, float) override { ballX = left; }
     void setBallVisible(bool shown) override { ballShown = shown; }
-    void setMarkerVisible(int bin, int level, bool shown) override { markers[bin - 1].set(level - 1, shown); }
+    void setMarkerVisible(int bin, int level, bool shown) override { markers.at(bin - 1).set(level - 1, shown); }
     void setCount(std::string_view text) override { count = text; }
     void showBinCounts(std::span<const int>) override { }
     void setButtonEnabled(Button button, bool on) override { run.at(static_cast<int>(button)) = on ? '1' : '0'; }
