@@ -1,5 +1,4 @@
-// The main window as a user sees it, offscreen at 96 DPI and (as its own test) at twice the density. Places come
-// from the layout: twips, 15 to a pixel, inside 2-pixel frames, and the surfaces' units in pixels.
+// The main window as a user sees it, at 96 DPI and (as its own test) at twice the density: twips, 15 to a pixel.
 #include "FakeView.h"
 
 #include "mainwindow/MainWindow.h"
@@ -40,19 +39,19 @@ struct MainWindowTest : ::testing::Test {
     }
 };
 
-// Bin b's text at (14.6 + 2(b - 1), 1) of the strip's units after the heading at (2, 1), in IPAPGothic at 11 pixels
-// set 84 % wide with solid edges: the widest setting that leaves 6 blank pixels after "0.246". A return from another
-// window of the program prints them again and disables Stop and Init; a return from another program does nothing.
+// The strips print in IPAPGothic at 11 pixels, 84 % wide (the widest that leaves 6 blank pixels after "0.246"), solid.
+// A return from another window of the program prints them again and disables Stop and Init; from another program, not.
 TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivations)
 {
     const QString theory = "Theoretical mathematical probability,0.001,0.010,0.044,0.117,0.205,0.246,0.205,0.117,0.044,"
                            "0.010,0.001"; // C(10, b - 1) / 1024
     const QString ratios
-        = "Ratio from experimental results,0.063,0.000,0.000,0.000,0.000,0.000,0.000,0.000,0.000,0.000,"
-          "0.938"; // 1 and 15 of 16: an exact half rounds up
-    fake.draws.assign(15 * 11, 0.0f), fake.draws.resize(16 * 11, 0.5f); // fifteen balls to bin 11, one to bin 1
+        = "Ratio from experimental results,0.063" + QString(",0.000").repeated(9) + ",0.938"; // 1/16 up
+    // Fifteen balls to bin 11, then one to bin 1: a draw below 0.5 turns right; 0.5 and the float just below 1 left.
+    fake.draws.assign(15 * 11, 0.4999f), fake.draws.resize(16 * 11, 0.5f), fake.draws[170] = 0x1.fffffep-1f;
     click("fastButton");
-    for (QTimerEvent tick(timer->timerId()); fake.drawn < 16 * 11;) {
+    for (int n = 0; n < 16 * 11; ++n) { // the window's own timer, tick by tick
+        QTimerEvent tick(timer->timerId());
         QCoreApplication::sendEvent(timer, &tick);
     }
     click("stopButton");
@@ -69,9 +68,9 @@ TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivations)
     for (const auto& [strip, texts] : {std::pair {"theoryRow", theory.split(',')}, {"ratioRow", ratios.split(',')}}) {
         EXPECT_TRUE(shows(strip, [&](QPainter& p) {
             p.setFont(font);
-            for (int i = 0; i < 12; ++i) { // at x 2, then 14.6 + 2(b - 1)
-                p.drawText(
-                    QPointF((i ? 12.6f + 2 * i : 2.0f) * kStripUnit[0], kStripUnit[1] + metrics.ascent()), texts[i]);
+            for (int i = 0; i < 12; ++i) { // the heading at (2, 1), bin b's value at (14.6 + 2(b - 1), 1)
+                const float x = i ? 14.6f + 2 * (i - 1) : 2.0f;
+                p.drawText(QPointF(x * kStripUnit[0], kStripUnit[1] + metrics.ascent()), texts[i]);
             }
         })) << strip;
     }
