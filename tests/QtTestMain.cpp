@@ -1,5 +1,4 @@
-// Widget and sound tests: headless unless a platform is chosen, at 96 DPI so that pixels are the layout's, and in
-// the layout's face, registered as the program registers it: a test that measured another face would mislead.
+// Widget and sound tests: headless unless told otherwise, at 96 DPI, in the layout's face as the program registers it.
 #include "platform/LayoutFonts.h"
 
 #include <QApplication>

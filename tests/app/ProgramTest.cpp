@@ -51,18 +51,14 @@ struct Program : ::testing::Test {
 TEST_F(Program, HelpAndExitLikeAUserAndTheHelpCueSounds)
 {
     const QString socket = folder.filePath("sound"), recording = folder.filePath("recording.raw");
-    QProcess server,
-        recorder; // the server keeps its cookie and settings in the test's folder
-    server.startCommand(QString("env HOME=%1 pulseaudio -n --daemonize=no "
-                                "--exit-idle-time=-1 --use-pid-file=no -L "
-                                "\"module-native-protocol-unix socket=%2\" -L "
-                                "\"module-null-sink sink_name=cap\"")
+    QProcess server, recorder; // the server keeps its cookie and settings in the test's folder
+    server.startCommand(QString("env HOME=%1 pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no -L "
+                                "\"module-native-protocol-unix socket=%2\" -L \"module-null-sink sink_name=cap\"")
                             .arg(folder.path(), socket));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socket); }, 10000)) << "no sound server";
     recorder.setStandardOutputFile(recording);
-    recorder.startCommand("parec -d cap.monitor --format=s16le --channels=1 "
-                          "--latency-msec=20 -s unix:"
-        + socket);
+    recorder.startCommand(
+        "parec -d cap.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=20 -s unix:" + socket);
     const auto recorded = [&] { return QFileInfo(recording).size(); };
     ASSERT_TRUE(QTest::qWaitFor([&] { return recorded() > 0; }, 10000)) << "parec records the sink";
     ASSERT_NO_FATAL_FAILURE(start("unix:" + socket));
@@ -104,8 +100,7 @@ TEST(StartUp, FailuresNameTheToolkitsReasonWithAHint)
 
 } // namespace
 
-// A private X server (it picks a free display and writes its number once it takes clients) with a window manager,
-// ready once it announces its desktops: a window mapped before that may never be managed.
+// A private X server on a free display, and a window manager, ready once it announces its desktops.
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
