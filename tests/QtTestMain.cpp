@@ -1,5 +1,8 @@
-// Widget and sound tests: headless unless a platform is chosen, at 96 DPI so that pixels are the layout's.
+// Widget and sound tests: headless unless told otherwise, at 96 DPI, in the layout's face as the program registers it.
+#include "platform/LayoutFonts.h"
+
 #include <QApplication>
+#include <QFontInfo>
 
 #include <gtest/gtest.h>
 
@@ -9,5 +12,10 @@ int main(int argc, char** argv)
     qputenv("QT_FONT_DPI", "96");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    corvanta::registerLayoutFonts();
+    const QString face = QFontInfo(corvanta::layoutFont(12)).family();
+    if (face != "IPAPGothic" && !GTEST_FLAG_GET(list_tests)) { // listing the tests, as the build does, measures nothing
+        qFatal("the layout's face resolves to %s, not IPAPGothic", qPrintable(face));
+    }
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,5 @@
 #pragma once
-
+// All the core is handed: a main window and cue player that record, scripted draws, a clock that stands or steps.
 #include "core/Clock.h"
 #include "core/CuePlayer.h"
 #include "core/MainView.h"
@@ -7,13 +7,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <map>
 #include <vector>
 
 namespace corvanta::test {
 
-// What stands printed on a surface, by place.
-struct FakeSurface final : Surface {
+struct FakeSurface final : Surface { // what stands printed, by place
     std::map<std::pair<float, float>, std::string> texts;
     float x = 0, y = 0;
     void clear() override { texts.clear(); }
@@ -22,54 +22,39 @@ struct FakeSurface final : Surface {
     void line(float, float, float, float, Rgb) override { }
 };
 
-// The main window as the core leaves it, the cues it plays and the order of what shows (events).
-struct FakeView final : MainView, CuePlayer {
-    FakeSurface boardSurface, theory, ratios;
-    float ballX = 0, ballY = 0;
-    bool timer = false;
-    int interval = 150;
-    std::array<std::array<bool, 20>, 11> markers {};
+struct FakeView final : MainView, CuePlayer, RandomSource, Clock {
+    FakeSurface board_, theory, ratios;
+    float ballX = 0, now = 43200, step = 0;
+    bool ballShown = true;
+    std::array<std::bitset<20>, 11> markers; // shown, by bin and level
+    std::string run = "1111110150"; // HightSpeed, LowSpeed, Stop, Init, Help, Exit enabled, the timer on, its interval
     std::string count, opened;
-    std::vector<int> described; // the bin counts as a screen reader hears them
-    std::map<Button, bool> enabled {{Button::Fast, true}, {Button::Slow, true}, {Button::Stop, true},
-        {Button::Init, true}, {Button::Help, true}, {Button::Exit, true}};
-    std::vector<std::string> events;
+    std::vector<std::string> events; // the cues and what their buttons open, in order
+    std::vector<float> draws {0.25f}; // in turn, then the last one again
+    std::size_t drawn = 0;
 
-    Surface& board() override { return boardSurface; }
+    Surface& board() override { return board_; }
     Surface& theoryRow() override { return theory; }
     Surface& ratioRow() override { return ratios; }
-    void moveBall(float left, float top) override { ballX = left, ballY = top; }
-    void setBallVisible(bool shown) override { events.push_back(shown ? "ball shown" : "ball hidden"); }
-    void setMarkerVisible(int bin, int level, bool shown) override { markers.at(bin - 1).at(level - 1) = shown; }
+    void moveBall(float left, float) override { ballX = left; }
+    void setBallVisible(bool shown) override { ballShown = shown; }
+    void setMarkerVisible(int bin, int level, bool shown) override { markers.at(bin - 1).set(level - 1, shown); }
     void setCount(std::string_view text) override { count = text; }
-    void showBinCounts(std::span<const int> counts) override { described.assign(counts.begin(), counts.end()); }
+    void showBinCounts(std::span<const int>) override { }
     std::string heading(Heading which) override { return which == Heading::Theory ? "theory" : "ratio"; }
-    void setButtonEnabled(Button button, bool on) override { enabled[button] = on; }
-    void setStepTimerEnabled(bool on) override { timer = on; }
-    void setStepInterval(int ms) override { interval = ms; }
-    void setBusy(bool busy) override { events.push_back(busy ? "busy" : "not busy"); }
-    void openHelp() override { events.push_back("help opened"); }
+    void setButtonEnabled(Button button, bool on) override { run.at(static_cast<int>(button)) = on ? '1' : '0'; }
+    void setStepTimerEnabled(bool on) override { run[6] = on ? '1' : '0'; }
+    void setStepInterval(int ms) override { run.replace(7, std::string::npos, std::to_string(ms)); }
+    void setBusy(bool) override { }
+    void openHelp() override { events.push_back("help"); }
     void confirmExit() override { events.push_back("exit box"); }
     void endProgram() override { events.push_back("end"); }
     void stop() override { }
     void close() override { opened.clear(); }
     void open(std::string_view file) override { opened = file; }
     void play() override { events.push_back("cue " + opened); }
-
-    long shownMarkers(int bin) const { return std::ranges::count(markers.at(bin - 1), true); }
-};
-
-// Returns the given draws, then the last one again.
-struct ScriptedRandom final : RandomSource {
-    std::vector<float> draws {0.25f};
-    std::size_t drawn = 0;
     void reseed(float) override { }
     float next() override { return draws.at(std::min(drawn++, draws.size() - 1)); }
-};
-
-// A clock that stands still, or moves by a fixed step at every reading.
-struct FakeClock final : Clock {
-    float now = 43200.0f, step = 0.0f;
     float secondsSinceMidnight() override { return now += step; }
 };
 

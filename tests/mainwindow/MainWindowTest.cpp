@@ -1,130 +1,145 @@
-// The main window on the offscreen platform, at 96 DPI and (as its own test) at twice the density.
+// The main window as a user sees it, at 96 DPI and (as its own test) at twice the density: twips, 15 to a pixel.
 #include "FakeView.h"
 
 #include "mainwindow/MainWindow.h"
 
-#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
-#include <QTimerEvent>
 
 #include <gtest/gtest.h>
 
 namespace corvanta {
 namespace {
 
-struct MainWindowTest : ::testing::Test {
-    test::ScriptedRandom random;
-    test::FakeClock clock;
-    test::FakeView cues; // as a silent cue player
-    MainWindow window {random, clock, cues};
+constexpr double kBoardUnit[] = {238.875 / 15, 297.75 / 15}, kStripUnit[] = {238.87605 / 15, 31.500925 / 15};
 
-    void SetUp() override
-    {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
+struct MainWindowTest : ::testing::Test {
+    test::FakeView fake; // draws, the clock, and a cue player that records
+    MainWindow window {fake, fake, fake};
+    QTimer* timer = window.findChild<QTimer*>("stepTimer");
+
+    void SetUp() override { ASSERT_TRUE(activate(&window)); }
+    static bool activate(QWidget* w) { return w->show(), w->activateWindow(), QTest::qWaitForWindowActive(w); }
     QWidget* child(const char* name) { return window.findChild<QWidget*>(name); }
     void click(const char* button) { QTest::mouseClick(child(button), Qt::LeftButton); }
-    void ticks(int count)
+    // Whether a surface shows inside its frame just what `paint` draws on the window's back colour.
+    template <typename Paint> bool shows(const char* surface, Paint paint)
     {
-        auto* timer = window.findChild<QTimer*>("stepTimer");
-        for (QTimerEvent tick(timer->timerId()); count-- > 0;) {
-            QCoreApplication::sendEvent(timer, &tick);
-        }
-    }
-    QString read(const char* name, QAccessible::Text text = QAccessible::Description)
-    {
-        return QAccessible::queryAccessibleInterface(child(name))->text(text);
+        const QImage shown = child(surface)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const double r = shown.devicePixelRatio();
+        QImage expected(shown.size() - QSize(4, 4) * r, QImage::Format_RGB32);
+        expected.setDevicePixelRatio(r), expected.fill(window.palette().color(QPalette::Window));
+        QPainter painter(&expected);
+        paint(painter);
+        return shown.copy(QRect(QPoint(2, 2) * r, expected.size())) == expected;
     }
 };
 
-TEST_F(MainWindowTest, ControlsAndBoardStandWhereTheLayoutPutsThem)
+// The strips print in IPAPGothic at 11 pixels, 84 % wide (the widest that leaves 6 blank pixels after "0.246"), solid.
+// A return from another window of the program prints them again and disables Stop and Init; from another program, not.
+TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivations)
 {
-    EXPECT_EQ(window.size(), QSize(815, 554));
-    EXPECT_EQ(child("fastButton")->geometry(), QRect(248, 496, 121, 25));
-    EXPECT_EQ(child("ballSprite")->pos(), QPoint(2 + 315, 2 + 18)) << "the ball at (19.8, 0.9) board units";
-    EXPECT_TRUE(child("fastButton")->hasFocus());
-    const QImage board = child("board")->grab().toImage();
-    const double r = board.devicePixelRatio();
-    const auto pixel = [&](double x, double y) { return board.pixel((2 + x * 15.925) * r, (2 + y * 19.85) * r); };
-    EXPECT_EQ(pixel(20, 5), qRgb(0, 0, 255)) << "a nail";
-    int wall = 0;
-    for (int x = (2 + 19.3 * 15.925) * r; x < (2 + 19.9 * 15.925) * r; ++x) {
-        wall += board.pixel(x, (2 + 15.5 * 19.85) * r) == qRgb(0, 0, 0) ? 1 : 0;
-    }
-    EXPECT_EQ(wall, r) << "bin 6's left wall, one logical pixel wide";
-}
-
-// Only a return from another window of the program is an activation, which prints the strips again.
-TEST_F(MainWindowTest, StripsStayThroughActivationsAndCoveringAndTheirValuesStandApart)
-{
-    for (int i = 0; i < 11 * 12; ++i) { // twelve balls spread over the bins
-        random.draws.push_back(static_cast<float>(i * 37 % 100) / 100.0f);
-    }
+    const QString theory = "Theoretical mathematical probability,0.001,0.010,0.044,0.117,0.205,0.246,0.205,0.117,0.044,"
+                           "0.010,0.001"; // C(10, b - 1) / 1024
+    const QString ratios
+        = "Ratio from experimental results,0.063" + QString(",0.000").repeated(9) + ",0.938"; // 1/16 up
+    // Fifteen balls to bin 11, then one to bin 1: a draw below 0.5 turns right; 0.5 and the float just below 1 left.
+    fake.draws.assign(15 * 11, 0.4999f), fake.draws.resize(16 * 11, 0.5f), fake.draws[170] = 0x1.fffffep-1f;
     click("fastButton");
-    ticks(11 * 12);
+    for (int n = 0; n < 16 * 11; ++n) { // the window's own timer, tick by tick
+        QTimerEvent tick(timer->timerId());
+        QCoreApplication::sendEvent(timer, &tick);
+    }
     click("stopButton");
-    const QImage theory = child("theoryRow")->grab().toImage();
-    const QImage ratios = child("ratioRow")->grab().toImage();
     QWindow otherProgram; // not a widget: while it is active, the program has no active window
-    otherProgram.show();
-    otherProgram.requestActivate();
-    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; }));
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_TRUE(child("initButton")->isEnabled()) << "coming back from another program is no activation";
-    QWidget other; // another window of the program: coming back from it is an activation
-    for (int i = 0; i < 5; ++i) {
-        other.show(), other.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    otherProgram.show(), otherProgram.requestActivate();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; }) && activate(&window));
+    EXPECT_TRUE(child("initButton")->isEnabled()) << "back from another program";
+    QWidget other;
+    ASSERT_TRUE(activate(&other) && activate(&window));
+    EXPECT_FALSE(child("initButton")->isEnabled() || child("stopButton")->isEnabled()) << "back from another window";
+    QFont font("IPAPGothic");
+    font.setPixelSize(11), font.setStretch(84), font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetricsF metrics(font);
+    for (const auto& [strip, texts] : {std::pair {"theoryRow", theory.split(',')}, {"ratioRow", ratios.split(',')}}) {
+        EXPECT_TRUE(shows(strip, [&](QPainter& p) {
+            p.setFont(font);
+            for (int i = 0; i < 12; ++i) { // the heading at (2, 1), bin b's value at (14.6 + 2(b - 1), 1)
+                const float x = i ? 14.6f + 2 * (i - 1) : 2.0f;
+                p.drawText(QPointF(x * kStripUnit[0], kStripUnit[1] + metrics.ascent()), texts[i]);
+            }
+        })) << strip;
     }
-    EXPECT_FALSE(child("initButton")->isEnabled()) << "activation disables Init";
-    window.hide(), window.show();
-    EXPECT_EQ(child("theoryRow")->grab().toImage(), theory) << "reprinted text stands exactly as before";
-    EXPECT_EQ(child("ratioRow")->grab().toImage(), ratios);
+    EXPECT_EQ(static_cast<QLabel*>(child("countLabel"))->text(), "16");
+}
 
-    for (const QImage& row : {theory, ratios}) {
-        const double r = row.devicePixelRatio();
-        std::vector<bool> ink(row.width());
-        int top = row.height(), bottom = 0;
-        for (int y = 2 * r; y < row.height() - 2 * r; ++y) { // inside the frame
-            for (int x = 2 * r; x < row.width() - 2 * r; ++x) {
-                ink[x] = ink[x] || qGray(row.pixel(x, y)) < 128;
-                top = qGray(row.pixel(x, y)) < 128 && x > 240 * r ? std::min(top, y) : top;
-                bottom = qGray(row.pixel(x, y)) < 128 && x > 240 * r ? std::max(bottom, y) : bottom;
-            }
+// Twenty blue diagonals of three strokes 0.05 apart, from (20 + sk, 1 + k) to (20 + s(2k - 10), 11) for s = 1 and
+// -1, then eleven black bins, walls at 9.6 + 2(b - 1) and 10.9 + 2(b - 1) from y 11.5 down to the floor at 19.5.
+TEST_F(MainWindowTest, OpensWithTheBoardsNinetyThreeLinesTheBallAtItsStartAndTheFocusOnHightSpeed)
+{
+    const QPoint start(2 + qRound(19.8 * kBoardUnit[0]), 2 + qRound(0.9 * kBoardUnit[1]));
+    EXPECT_EQ(child("ballSprite")->geometry(), QRect(start, QSize(9, 9)));
+    EXPECT_TRUE(child("fastButton")->hasFocus());
+    child("ballSprite")->hide();
+    EXPECT_TRUE(shows("board", [](QPainter& p) {
+        const auto at = [](float x, float y) { return QPointF(x * kBoardUnit[0], y * kBoardUnit[1]); };
+        p.setPen(QPen(Qt::blue, 1.0, Qt::SolidLine, Qt::FlatCap));
+        for (int i = 0; i < 60; ++i) {
+            const int s = i < 30 ? 1 : -1, k = i % 30 / 3;
+            const float dx = std::array {0.0f, 0.05f, -0.05f}[i % 3];
+            p.drawLine(at(20 + s * k + dx, 1 + k), at(20 + s * (2 * k - 10) + dx, 11));
         }
-        EXPECT_GE(bottom - top + 1, 8 * r) << "digits at least 8 pixels tall";
-        for (int bin = 1; bin <= kBins; ++bin) {
-            const int column = (2 + Experiment::column(bin) * 15.925) * r;
-            int start = column - 1, blank = 0;
-            while (!ink[start]) {
-                ++start;
-            }
-            while (!ink[start - 1 - blank] && start - 1 - blank > 0) {
-                ++blank;
-            }
-            EXPECT_LE(start - column, 3 * r) << "bin " << bin << "'s value starts at its column";
-            EXPECT_GE(blank, 5 * r) << "blank columns before bin " << bin << ", after the heading or the value before";
+        p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap));
+        for (float left = 9.6f, right = 10.9f; left < 30; left += 2, right += 2) {
+            p.drawLine(at(left, 11.5f), at(left, 19.5f)), p.drawLine(at(right, 11.5f), at(right, 19.5f));
+            p.drawLine(at(left, 19.5f), at(right, 19.5f));
         }
+    }));
+}
+
+// Marker j of bin b at (2400 + 480(b - 1), 5640 - 120(j - 1)) twips inside the board's frame, 135 twips square.
+TEST_F(MainWindowTest, EachOfTheTwoHundredTwentyMarkersShowsAtItsPlace)
+{
+    for (int i = 0; i < 220; ++i) {
+        const int bin = i / 20 + 1, level = i % 20 + 1;
+        window.setMarkerVisible(bin, level, true);
+        QList<QRect> shown;
+        for (const QWidget* marker : child("board")->findChildren<QWidget*>("binMarker")) {
+            shown << (marker->isVisible() ? QList {marker->geometry()} : QList<QRect> {});
+        }
+        EXPECT_EQ(shown, QList {QRect(2 + (2400 + 480 * (bin - 1)) / 15, 2 + (5640 - 120 * (level - 1)) / 15, 9, 9)})
+            << "bin " << bin << ", marker " << level;
+        window.setMarkerVisible(bin, level, false);
     }
 }
 
-TEST_F(MainWindowTest, AScreenReaderReadsButtonsRowsCountAndBinCounts)
+TEST_F(MainWindowTest, SpeedButtonsRunTheStepTimerAtTheirIntervalsAndStopStopsIt)
 {
-    click("fastButton");
-    ticks(22); // two balls, both to bin 11
-    EXPECT_EQ(read("fastButton", QAccessible::Name), "HightSpeed");
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(child("fastButton"))->state().disabled);
-    EXPECT_EQ(read("countLabel", QAccessible::Name), "Number of Experiments: 2");
-    EXPECT_TRUE(read("theoryRow").contains("bin 6 0.246, bin 7 0.205")) << read("theoryRow").toStdString();
-    EXPECT_EQ(read("ratioRow"), "Ratio from experimental results");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(child("board"))->childCount(), 0) << "no ball, no 220 markers";
-    EXPECT_TRUE(read("board").endsWith("bin 10: 0, bin 11: 2")) << read("board").toStdString();
+    QList<int> intervals; // while it runs; 0 when it stands
+    for (const char* button : {"fastButton", "slowButton", "fastButton", "stopButton"}) {
+        click(button);
+        intervals << (timer->isActive() ? timer->interval() : 0);
+    }
+    EXPECT_EQ(intervals, QList({50, 300, 50, 0}));
+}
+
+TEST_F(MainWindowTest, ExitPlaysItsCueThenAsksAndEndsTheProgram)
+{
+    QStringList asked;
+    QTimer::singleShot(0, &window, [&] { // inside the box's own event loop
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        asked << QString::fromStdString(fake.events.back()) << box->windowTitle() << box->text();
+        EXPECT_TRUE(box->icon() == QMessageBox::NoIcon && box->standardButtons() == QMessageBox::Ok
+            && box->windowModality() == Qt::ApplicationModal);
+        box->button(QMessageBox::Ok)->click();
+    });
+    click("exitButton");
+    EXPECT_EQ(asked, QStringList({"cue endpinpon.wav", "Corvanta", "This software will exit."}));
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
