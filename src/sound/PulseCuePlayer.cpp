@@ -35,18 +35,6 @@ private:
 
 } // namespace
 
-PulseCuePlayer::PulseCuePlayer()
-    : loop_(pa_threaded_mainloop_new())
-{
-    if (loop_ != nullptr && pa_threaded_mainloop_start(loop_) < 0) {
-        pa_threaded_mainloop_free(loop_);
-        loop_ = nullptr;
-    }
-    if (loop_ == nullptr) {
-        qCInfo(lcSound, "cues are silent: the sound client could not start its thread");
-    }
-}
-
 PulseCuePlayer::~PulseCuePlayer()
 {
     if (loop_ == nullptr) {
@@ -85,8 +73,19 @@ void PulseCuePlayer::open(std::string_view fileName)
 
 void PulseCuePlayer::play()
 {
-    if (opened_.isEmpty() || loop_ == nullptr) {
+    if (opened_.isEmpty()) {
         return;
+    }
+    if (loop_ == nullptr) { // the first cue: start-up pays neither the thread nor its memory
+        loop_ = pa_threaded_mainloop_new();
+        if (loop_ == nullptr || pa_threaded_mainloop_start(loop_) < 0) {
+            qCInfo(lcSound, "cues are silent: the sound client could not start its thread");
+            if (loop_ != nullptr) {
+                pa_threaded_mainloop_free(loop_);
+                loop_ = nullptr;
+            }
+            return;
+        }
     }
     Locked locked(loop_);
     requested_ = opened_;

@@ -21,12 +21,12 @@ namespace corvanta {
 //
 // play() hands the open file's name to the client library's own thread, which checks and converts
 // the file (readCueAsPcm16) and talks to the server: no press waits for the disk or the server.
-// The thread starts with the player and sleeps until the first cue, so that even the first press
-// finds it ready; nothing connects before then. A server that cannot be reached leaves the cues
-// silent, and the next cue tries again.
+// The thread starts at the first cue, so start-up pays neither for it nor for its memory; nothing
+// connects before then. A server that cannot be reached leaves the cues silent, and the next cue
+// tries again.
 class PulseCuePlayer final : public CuePlayer {
 public:
-    PulseCuePlayer();
+    PulseCuePlayer() = default;
     ~PulseCuePlayer() override;
     PulseCuePlayer(const PulseCuePlayer&) = delete;
     PulseCuePlayer& operator=(const PulseCuePlayer&) = delete;
