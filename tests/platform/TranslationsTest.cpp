@@ -25,12 +25,10 @@
 namespace corvanta {
 namespace {
 
-struct Language {
-    const char* environment; // LANGUAGE
-    const char* shown; // the translation expected, empty for English
-    const char* qtYes; // Qt's own "&Yes" then
-};
-const Language kLanguages[] = {{"de_AT", "de", "&Ja"}, {"es", "es", "&Sí"}, {"fr", "fr", "&Oui"},
+// LANGUAGE, the translation expected (none: English), and Qt's own "&Yes" then.
+const struct Language {
+    const char *environment, *shown, *qtYes;
+} kLanguages[] = {{"de_AT", "de", "&Ja"}, {"es", "es", "&Sí"}, {"fr", "fr", "&Oui"},
     {"it_IT.UTF-8", "it", "&Sì"}, {"ja", "ja", "はい(&Y)"}, {"pt_PT", "pt", "&Sim"}, {"ru:de", "de", "&Ja"},
     {"sv", "", "&Yes"}, {"ru", "", "&Yes"}, {"en_GB:de", "", "&Yes"}};
 
@@ -46,8 +44,7 @@ struct Windows {
     std::map<QString, QString> texts()
     {
         std::map<QString, QString> texts {{"main title", main.windowTitle()}, {"help title", help->windowTitle()}};
-        QList<QWidget*> widgets = main.findChildren<QWidget*>();
-        for (QWidget* widget : widgets << help->findChildren<QWidget*>()) {
+        for (QWidget* widget : main.findChildren<QWidget*>() + help->findChildren<QWidget*>()) {
             texts[widget->objectName()] = widget->property("text").toString();
             texts[widget->objectName() + " name"] = widget->accessibleName();
             texts[widget->objectName() + " description"] = widget->accessibleDescription();
@@ -65,13 +62,14 @@ struct Windows {
     }
 };
 
-// Where two pictures differ, in logical pixels: the ink that one has and the other lacks.
+// Where a picture differs from a blank one (none: white), in logical pixels: its ink.
 QRectF ink(const QImage& drawn, const QImage& blank)
 {
     QRect box;
     for (int y = 0; y < drawn.height(); ++y) {
         for (int x = 0; x < drawn.width(); ++x) {
-            box |= drawn.pixel(x, y) != blank.pixel(x, y) ? QRect(x, y, 1, 1) : QRect();
+            const QRgb back = blank.isNull() ? qRgb(255, 255, 255) : blank.pixel(x, y);
+            box |= drawn.pixel(x, y) != back ? QRect(x, y, 1, 1) : QRect();
         }
     }
     const double r = drawn.devicePixelRatio();
@@ -121,10 +119,8 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
     }
     const QRawFont face = QRawFont::fromFont(layoutFont(11.25));
     ASSERT_EQ(face.familyName(), "IPAPGothic");
-    for (const auto& [place, text] : english) {
-        // Whatever has words besides the program's name is translated.
-        const bool words = QString(text).remove("Corvanta").contains(QRegularExpression("[a-z]"));
-        EXPECT_TRUE(texts.at(place) != text || !words)
+    for (const auto& [place, text] : english) { // whatever has words besides the program's name is translated
+        EXPECT_TRUE(texts.at(place) != text || !QString(text).remove("Corvanta").contains(QRegularExpression("[a-z]")))
             << "untranslated: " << place.toStdString() << " \"" << text.toStdString() << '"';
         for (const QChar c : texts.at(place)) {
             EXPECT_TRUE(face.supportsCharacter(c) || c == '\n') << "U+" << std::hex << int(c.unicode());
@@ -141,9 +137,7 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
     }
     auto* page = windows.help->findChild<SurfaceWidget*>("page");
     const QImage drawn = page->grab(page->contentsRect()).toImage();
-    QImage white = drawn;
-    white.fill(Qt::white);
-    const QRectF lines = ink(drawn, white);
+    const QRectF lines = ink(drawn, {});
     const QSizeF inner = drawn.deviceIndependentSize();
     EXPECT_GE(std::min(inner.width() - lines.right(), inner.height() - lines.bottom()), 2.0) << "lines inside the page";
     EXPECT_GT(lines.bottom(), page->printedTexts().last().y / kTwipsPerPixel) << "the last line shows";
