@@ -24,9 +24,7 @@ TEST(Randomness, BinsFollowTheBinomialLawUnderAnyClock)
         double bins[11] = {}, chiSquare = 0;
         for (int ball = 0; ball < 100'000; ++ball) {
             experiment.reset(); // instead of the landing tick: no bin is ever full here
-            for (int tick = 0; tick < 10; ++tick) {
-                experiment.step();
-            }
+            for (int tick = 0; tick < 10; ++tick, experiment.step()) { }
             bins[std::lround((experiment.state().ballX - 9.8f) / 2)] += 1;
         }
         for (int b = 0; b < 11; ++b) {
@@ -53,9 +51,7 @@ struct Program {
     {
         controller.load(), controller.activate();
         for (Event event : path) { // a tick stands for the run going on to its end
-            do {
-                apply(event);
-            } while (event == Tick && view.run[6] == '1');
+            while (apply(event), event == Tick && view.run[6] == '1') { }
         }
     }
     bool finished() const { return controller.experiment().finished(); }
@@ -68,9 +64,8 @@ struct Program {
                 &RunController::init, &RunController::help, &RunController::exit, &RunController::activate};
         (controller.*handlers[event])();
         const char* row = kTable[event][finished() && *kTable[event][1]];
-        for (int i = 0; i < 7; ++i) {
-            expected[i] = row[i] == '=' ? expected[i] : row[i];
-        }
+        std::transform(
+            row, row + 7, expected.begin(), expected.begin(), [](char r, char e) { return r == '=' ? e : r; });
         expected.replace(7, 3, event == Fast ? "50" : event == Slow ? "300" : expected.substr(7));
         ASSERT_EQ(view.run, expected) << "event " << event;
         ASSERT_TRUE(event != Tick || view.ballX == ballX) << "a tick shows the sprite where the ball was";
