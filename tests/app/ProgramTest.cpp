@@ -105,14 +105,13 @@ TEST_F(Program, WithoutASoundServerTheCuesSayNothing)
 // window so that the help window always lies over it.
 TEST_F(Program, UnderWestonHelpBringsTheHelpWindowToTheFront)
 {
-    QTemporaryDir runtime; // private, as Wayland wants it
-    const QString wayland = "XDG_RUNTIME_DIR=" + runtime.path() + " WAYLAND_DISPLAY=corvanta ";
-    QFile config(runtime.filePath("weston.ini")); // no panel, which would shift windows placed before it shows
+    const QString wayland = "XDG_RUNTIME_DIR=" + folder.path() + " WAYLAND_DISPLAY=corvanta "; // private, 0700
+    QFile config(folder.filePath("weston.ini")); // no panel, which would shift windows placed before it shows
     ASSERT_TRUE(config.open(QIODevice::WriteOnly) && config.write("[shell]\npanel-position=none\n") && config.flush());
     QProcess weston;
     weston.startCommand("env " + wayland + "weston --backend=x11-backend.so --use-pixman --width=800 --height=600 "
         + "--socket=corvanta --idle-time=0 --config=" + config.fileName());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(runtime.filePath("corvanta")); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.filePath("corvanta")); }, 10000));
     process.startCommand(
         "env -u DISPLAY " + wayland + "QT_QPA_PLATFORM=wayland PULSE_SERVER=unix:/no " CORVANTA_EXECUTABLE);
     QPoint help, pointer; // Help, found by the main window's title label; weston's pointer moves by small steps only
@@ -143,10 +142,9 @@ TEST(StartUp, FailuresNameTheToolkitsReasonWithAHint)
     for (const auto& [platform, display, named] : {std::tuple {"nosuchplatform", ":0", "nosuchplatform"},
              std::tuple {"xcb", ":97531", ":97531"}, std::tuple {"", "", "display"}}) {
         QTemporaryDir folder; // what it says on its standard error, then its status: 1, no crash
-        const QString errors = run(QString("sh -c 'cd %1 && QT_QPA_PLATFORM=%2 DISPLAY=%3 %4 2>&1 >/dev/null; echo $?'")
-                                       .arg(folder.path(), platform, display, CORVANTA_EXECUTABLE));
-        EXPECT_TRUE(errors.endsWith("\n1") && errors.contains(named) && errors.contains("hint: "))
-            << errors.toStdString();
+        const QString said = run(QString("sh -c \"cd %1; QT_QPA_PLATFORM=%2 DISPLAY=%3 %4 2>&1 >/dev/null; echo $?\"")
+                                     .arg(folder.path(), platform, display, CORVANTA_EXECUTABLE));
+        EXPECT_TRUE(said.endsWith("\n1") && said.contains(named) && said.contains("hint: ")) << said.toStdString();
         EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "no core file, nothing written";
     }
 }

@@ -4,7 +4,6 @@
 #include "mainwindow/MainWindow.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -44,9 +43,8 @@ struct MainWindowTest : ::testing::Test {
 TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivations)
 {
     const QString theory = "Theoretical mathematical probability,0.001,0.010,0.044,0.117,0.205,0.246,0.205,0.117,0.044,"
-                           "0.010,0.001"; // C(10, b - 1) / 1024
-    const QString ratios
-        = "Ratio from experimental results,0.063" + QString(",0.000").repeated(9) + ",0.938"; // 1/16 up
+                           "0.010,0.001", // C(10, b - 1) / 1024
+        ratios = "Ratio from experimental results,0.063" + QString(",0.000").repeated(9) + ",0.938"; // 1/16 up
     // Fifteen balls to bin 11, then one to bin 1: a draw below 0.5 turns right; 0.5 and the float just below 1 left.
     fake.draws.assign(15 * 11, 0.4999f), fake.draws.resize(16 * 11, 0.5f), fake.draws[170] = 0x1.fffffep-1f;
     click("fastButton");
@@ -74,7 +72,7 @@ TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivations)
             }
         })) << strip;
     }
-    EXPECT_EQ(static_cast<QLabel*>(child("countLabel"))->text(), "16");
+    EXPECT_EQ(child("countLabel")->property("text"), "16");
 }
 
 // Twenty blue diagonals of three strokes 0.05 apart, from (20 + sk, 1 + k) to (20 + s(2k - 10), 11) for s = 1 and
