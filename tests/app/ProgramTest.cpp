@@ -12,8 +12,6 @@
 
 #include <utility>
 
-namespace {
-
 QString run(const QString& command) // to its end; returns what it printed
 {
     QProcess process;
@@ -148,8 +146,6 @@ TEST(StartUp, FailuresNameTheToolkitsReasonWithAHint)
         EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "no core file, nothing written";
     }
 }
-
-} // namespace
 
 // A private X server on a free display, and a window manager, ready once it announces its desktops.
 int main(int argc, char** argv)

@@ -9,8 +9,7 @@
 #include <numeric>
 #include <set>
 
-namespace corvanta {
-namespace {
+using namespace corvanta;
 
 // 100,000 balls follow the binomial law, whether the clock stands, moves with the fast timer or by whole seconds.
 TEST(Randomness, BinsFollowTheBinomialLawUnderAnyClock)
@@ -106,6 +105,3 @@ TEST(RunController, CuesStartBeforeWhatTheirButtonsOpen)
         (std::vector<std::string> {
             "cue pinpon.wav", "cue pinpon.wav", "help", "cue endpinpon.wav", "exit box", "end"}));
 }
-
-} // namespace
-} // namespace corvanta

@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace corvanta {
-namespace {
+using namespace corvanta;
 
 // The page's fifteen lines: how many ideographic spaces open each, then its text.
 const std::pair<int, const char*> kPage[] = {{0, ""}, {1, "【Problem】"},
@@ -67,6 +66,3 @@ TEST(HelpWindowTest, IsOneWindowUntilClosed)
     QTest::mouseClick(help->findChild<QWidget*>("closeButton"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return help.isNull(); }));
 }
-
-} // namespace
-} // namespace corvanta

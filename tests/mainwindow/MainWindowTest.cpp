@@ -11,8 +11,7 @@
 
 #include <gtest/gtest.h>
 
-namespace corvanta {
-namespace {
+using namespace corvanta;
 
 constexpr double kBoardUnit[] = {238.875 / 15, 297.75 / 15}, kStripUnit[] = {238.87605 / 15, 31.500925 / 15};
 
@@ -139,6 +138,3 @@ TEST_F(MainWindowTest, ExitPlaysItsCueThenAsksAndEndsTheProgram)
     EXPECT_EQ(asked, QStringList({"cue endpinpon.wav", "Corvanta", "This software will exit."}));
     EXPECT_FALSE(window.isVisible());
 }
-
-} // namespace
-} // namespace corvanta

@@ -22,8 +22,7 @@
 
 #include <map>
 
-namespace corvanta {
-namespace {
+using namespace corvanta;
 
 // LANGUAGE, the translation expected (none: English), and Qt's own "&Yes" then.
 const struct Language {
@@ -137,6 +136,3 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
     EXPECT_GE(std::min(inner.width() - lines.right(), inner.height() - lines.bottom()), 2.0) << "lines inside the page";
     EXPECT_GT(lines.bottom(), page->printedTexts().last().y / kTwipsPerPixel) << "the last line shows";
 }
-
-} // namespace
-} // namespace corvanta

@@ -10,8 +10,7 @@
 
 #include <sys/stat.h>
 
-namespace corvanta {
-namespace {
+using namespace corvanta;
 
 QString sox(const QString& arguments) // "ok" and what it reported (its statistics), or "failed"
 {
@@ -87,6 +86,3 @@ TEST(CueFiles, UnsafeOrBrokenFilesAreRefused)
     EXPECT_EQ(said, "corvanta.sound: cue " + path + ".pipe refused: it is not a regular file");
     qInstallMessageHandler(nullptr);
 }
-
-} // namespace
-} // namespace corvanta
