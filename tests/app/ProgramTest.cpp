@@ -1,5 +1,4 @@
-// The real program in a real X window, or under weston nested in it, driven like a user, with and without a
-// sound server.
+// The real program in a real X window, or under weston nested in it, driven like a user, with and without sound.
 #include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
@@ -20,8 +19,7 @@ QString run(const QString& command) // to its end; returns what it printed
     return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
 }
 
-// Where a row of exactly `length` pixels of `colour` first shows on the screen, or a null point.
-QPoint findOnScreen(QRgb colour, int length)
+QPoint findOnScreen(QRgb colour, int length) // where a row of exactly `length` such pixels first shows, or null
 {
     const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     for (int y = 0; y < screen.height(); ++y) {
@@ -38,8 +36,7 @@ QPoint findOnScreen(QRgb colour, int length)
 // The help page, by its blank first row: 613 pixels and the light right edge of its frame.
 const auto helpShown = [] { return !findOnScreen(qRgb(255, 255, 255), 615).isNull(); };
 
-// The program started as from a desktop, in a folder holding its cues, on the test's X server.
-struct Program : ::testing::Test {
+struct Program : ::testing::Test { // the program started as from a desktop, in a folder holding its cues
     QTemporaryDir folder;
     QProcess process; // killed, if need be, as the test ends
     QString window;
@@ -98,9 +95,8 @@ TEST_F(Program, WithoutASoundServerTheCuesSayNothing)
     ASSERT_NO_FATAL_FAILURE(exitWithOk());
 }
 
-// Under Wayland only the compositor raises a window, yet Help brings the help window to the front from
-// behind the main window and from minimised. Weston is one window on the X screen, smaller than the main
-// window so that the help window always lies over it.
+// Under Wayland only the compositor raises a window, yet Help brings the help window to the front from behind the
+// main window and from minimised. Weston, one window on the X screen smaller than the main window, keeps it over it.
 TEST_F(Program, UnderWestonHelpBringsTheHelpWindowToTheFront)
 {
     const QString wayland = "XDG_RUNTIME_DIR=" + folder.path() + " WAYLAND_DISPLAY=corvanta "; // private, 0700

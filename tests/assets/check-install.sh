@@ -26,9 +26,8 @@ done
 file "$prefix"/share/icons/*/*/apps/*.png | grep -q "PNG image data, 32 x 32, 8-bit/color RGB," || fail "icon not 32 x 32 RGB"
 man -l "$prefix/share/man/man1/corvanta.1.gz" | grep -qw pinpon.wav || fail "the manual page does not name the cues"
 (cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" >/dev/null 2>&1)
-deb=$(echo "$work"/package/*.deb)
+deb=$(echo "$work"/package/*.deb) depends=$(dpkg-deb -f "$work"/package/*.deb Depends)
 [ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "version: $(dpkg-deb -f "$deb" Version)"
-depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libpulse0 qt6-qpa-plugins fonts-ipafont-gothic; do [[ $depends == *$needed* ]] || fail "no $needed"; done
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.corvanta.Corvanta.desktop |
   grep -qx "Path=/usr/share/corvanta" || fail "the packaged menu entry does not start in /usr/share/corvanta"

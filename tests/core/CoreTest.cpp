@@ -20,15 +20,14 @@ TEST(Randomness, BinsFollowTheBinomialLawUnderAnyClock)
         view.step = step;
         TimeMixedRandom random(42);
         Experiment experiment(view, random, view);
-        double bins[11] = {}, chiSquare = 0;
+        double bins[11] = {};
         for (int ball = 0; ball < 100'000; ++ball) {
             experiment.reset(); // instead of the landing tick: no bin is ever full here
             for (int tick = 0; tick < 10; ++tick, experiment.step()) { }
             bins[std::lround((experiment.state().ballX - 9.8f) / 2)] += 1;
         }
-        for (int b = 0; b < 11; ++b) {
-            chiSquare += std::pow(bins[b] - 1e5 * kWays[b] / 1024, 2) / (1e5 * kWays[b] / 1024);
-        }
+        const double chiSquare = std::transform_reduce(bins, bins + 11, kWays, 0.0, std::plus<>(),
+            [](double n, double ways) { return std::pow(n - 1e5 * ways / 1024, 2) / (1e5 * ways / 1024); });
         EXPECT_LT(chiSquare, 50.0) << "clock step " << step << "; 10 degrees of freedom: p < 1e-6 beyond 50";
     }
 }
@@ -40,8 +39,7 @@ enum Event { Tick, Fast, Slow, Stop, Init, Help, Exit, Activate };
 constexpr const char* kTable[][2] = {{"=======", "0001=10"}, {"0110001", ""}, {"1010001", ""}, {"1101110", ""},
     {"1100=1=", ""}, {"=======", ""}, {"=======", ""}, {"==00===", "==0===="}};
 
-// A program from its load and first activation on; each event is checked against the table and the invariants.
-struct Program {
+struct Program { // from its load and first activation on, each event checked against the table and the invariants
     test::FakeView view;
     TimeMixedRandom random {3};
     RunController controller {view, random, view, view};

@@ -24,8 +24,7 @@ struct MainWindowTest : ::testing::Test {
     static bool activate(QWidget* w) { return w->show(), w->activateWindow(), QTest::qWaitForWindowActive(w); }
     QWidget* child(const char* name) { return window.findChild<QWidget*>(name); }
     void click(const char* button) { QTest::mouseClick(child(button), Qt::LeftButton); }
-    // Whether a surface shows inside its frame just what `paint` draws on the window's back colour.
-    template <typename Paint> bool shows(const char* surface, Paint paint)
+    template <typename Paint> bool shows(const char* surface, Paint paint) // in its frame, on the window's colour
     {
         const QImage shown = child(surface)->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const double r = shown.devicePixelRatio();
@@ -47,10 +46,8 @@ TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivations)
     // Fifteen balls to bin 11, then one to bin 1: a draw below 0.5 turns right; 0.5 and the float just below 1 left.
     fake.draws.assign(15 * 11, 0.4999f), fake.draws.resize(16 * 11, 0.5f), fake.draws[170] = 0x1.fffffep-1f;
     click("fastButton");
-    for (int n = 0; n < 16 * 11; ++n) { // the window's own timer, tick by tick
-        QTimerEvent tick(timer->timerId());
-        QCoreApplication::sendEvent(timer, &tick);
-    }
+    QTimerEvent tick(timer->timerId()); // the window's own timer, tick by tick
+    for (int n = 0; n < 16 * 11; ++n, QCoreApplication::sendEvent(timer, &tick)) { }
     click("stopButton");
     QWindow otherProgram; // not a widget: while it is active, the program has no active window
     otherProgram.show(), otherProgram.requestActivate();

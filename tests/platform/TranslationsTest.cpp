@@ -1,5 +1,4 @@
-// The program in each language the desktop may ask for, at 96 DPI and (as its own test) at twice the
-// density: every translation complete, covered by the layout's face and fitting the fixed layout.
+// The program in each language the desktop may ask for: complete, covered by the layout's face, fitting the layout.
 #include "FakeView.h"
 
 #include "helpwindow/HelpWindow.h"
@@ -20,27 +19,22 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 using namespace corvanta;
 
-// LANGUAGE, the translation expected (none: English), and Qt's own "&Yes" then.
-const struct Language {
+const struct Language { // LANGUAGE, the translation expected (none: English), and Qt's own "&Yes" then
     const char *environment, *shown, *qtYes;
 } kLanguages[] = {{"de_AT", "de", "&Ja"}, {"es", "es", "&Sí"}, {"fr", "fr", "&Oui"},
     {"it_IT.UTF-8", "it", "&Sì"}, {"ja", "ja", "はい(&Y)"}, {"pt_PT", "pt", "&Sim"}, {"ru:de", "de", "&Ja"},
     {"sv", "", "&Yes"}, {"ru", "", "&Yes"}, {"en_GB:de", "", "&Yes"}};
 
-// Both windows open, in the language installed when they were built.
-struct Windows {
+struct Windows { // both windows open, in the language installed when they were built
     test::FakeView fake; // as random source, clock and silent cue player
     MainWindow main {fake, fake, fake};
     HelpWindow* help = (main.show(), HelpWindow::open());
     Windows() { EXPECT_TRUE(QTest::qWaitForWindowActive(help)); }
     ~Windows() { HelpWindow::closeIfOpen(); }
 
-    // What the user and a screen reader meet, by place.
-    std::map<QString, QString> texts()
+    std::map<QString, QString> texts() // what the user and a screen reader meet, by place
     {
         std::map<QString, QString> texts {{"main title", main.windowTitle()}, {"help title", help->windowTitle()}};
         for (QWidget* widget : main.findChildren<QWidget*>() + help->findChildren<QWidget*>()) {
@@ -60,8 +54,7 @@ struct Windows {
     }
 };
 
-// Where a picture differs from a blank one (none: white), in logical pixels: its ink.
-QRectF ink(const QImage& drawn, const QImage& blank)
+QRectF ink(const QImage& drawn, const QImage& blank) // where it differs from blank (none: white), in logical pixels
 {
     QRect box;
     for (int y = 0; y < drawn.height(); ++y) {
@@ -74,8 +67,7 @@ QRectF ink(const QImage& drawn, const QImage& blank)
     return {box.x() / r, box.y() / r, box.width() / r, box.height() / r};
 }
 
-// The narrowest blank margin between a caption's ink and the room it stands in; a label's text starts at its top.
-double margin(QWidget* control)
+double margin(QWidget* control) // the narrowest between a caption's ink and its room; a label's text starts at top
 {
     QStyleOptionButton option;
     option.initFrom(control);
