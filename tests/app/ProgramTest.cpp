@@ -1,8 +1,6 @@
 // The real program in a real X window, or under weston nested in it, driven like a user, with and without sound.
-#include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -85,8 +83,7 @@ TEST_F(Program, HelpAndExitLikeAUserAndTheHelpCueSounds)
     ASSERT_NO_FATAL_FAILURE(exitWithOk());
     const QString report = run( // what sounded in the second after Help was pressed
         QString("sox -t raw -r 44100 -e signed -b 16 -c 1 %1 -n trim %2s 1 stat").arg(recording).arg(beforeHelp / 2));
-    EXPECT_NEAR(QRegularExpression("frequency:\\s+(\\d+)").match(report).captured(1).toDouble(), 880, 20)
-        << report.toStdString();
+    EXPECT_NEAR(report.section("frequency:", 1).section('\n', 0, 0).toDouble(), 880, 20) << report.toStdString();
 }
 
 TEST_F(Program, WithoutASoundServerTheCuesSayNothing)
@@ -139,7 +136,7 @@ TEST(StartUp, FailuresNameTheToolkitsReasonWithAHint)
         const QString said = run(QString("sh -c \"cd %1; QT_QPA_PLATFORM=%2 DISPLAY=%3 %4 2>&1 >/dev/null; echo $?\"")
                                      .arg(folder.path(), platform, display, CORVANTA_EXECUTABLE));
         EXPECT_TRUE(said.endsWith("\n1") && said.contains(named) && said.contains("hint: ")) << said.toStdString();
-        EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "no core file, nothing written";
+        EXPECT_EQ(run("ls -A " + folder.path()), "") << "no core file, nothing written";
     }
 }
 

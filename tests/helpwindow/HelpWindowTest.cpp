@@ -38,9 +38,8 @@ TEST(HelpWindowTest, EveryActivationPrintsTheFifteenLinesOnceOnAWhitePage)
     QPainter painter(&expected);
     painter.setClipRect(0, 0, 613 - 4, 277); // no line runs into the page's last pixels, to be cut off there
     QFont font("IPAPGothic");
-    font.setPointSizeF(11.25), font.setStretch(88);
+    font.setPointSizeF(11.25), font.setStretch(88), painter.setFont(font);
     const QFontMetricsF metrics(font, &expected);
-    painter.setFont(font);
     QStringList lines;
     for (const auto& [indent, text] : kPage) {
         lines << QString(indent, QChar(0x3000)) + QString::fromUtf8(text);
