@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and checks the files that arrive, the menu entry, the
-# metadata and its licence, their translations, and the Debian package: its fields, its files and
-# lintian's verdict.
+# The build installed into a temporary prefix, and as a Debian package: its files, menu entry, metadata and licence.
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
-work=$(mktemp -d)
+work=$(mktemp -d) prefix=$work/prefix
 trap 'rm -rf "$work"' EXIT
 fail() { echo "$*"; exit 1; }
-prefix=$work/prefix
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 expected=$(printf '%s\n' bin/corvanta share/applications/org.corvanta.Corvanta.desktop share/corvanta/endpinpon.wav \
   share/corvanta/pinpon.wav share/doc/corvanta/changelog.gz share/doc/corvanta/copyright \
@@ -29,9 +26,8 @@ done
 file "$prefix"/share/icons/*/*/apps/*.png | grep -q "PNG image data, 32 x 32, 8-bit/color RGB," || fail "icon not 32 x 32 RGB"
 man -l "$prefix/share/man/man1/corvanta.1.gz" | grep -qw pinpon.wav || fail "the manual page does not name the cues"
 (cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" >/dev/null 2>&1)
-deb=$(echo "$work"/package/*.deb)
+deb=$(echo "$work"/package/*.deb) depends=$(dpkg-deb -f "$work"/package/*.deb Depends)
 [ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "version: $(dpkg-deb -f "$deb" Version)"
-depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libpulse0 qt6-qpa-plugins fonts-ipafont-gothic; do [[ $depends == *$needed* ]] || fail "no $needed"; done
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.corvanta.Corvanta.desktop |
   grep -qx "Path=/usr/share/corvanta" || fail "the packaged menu entry does not start in /usr/share/corvanta"

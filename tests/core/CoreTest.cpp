@@ -9,8 +9,7 @@
 #include <numeric>
 #include <set>
 
-namespace corvanta {
-namespace {
+using namespace corvanta;
 
 // 100,000 balls follow the binomial law, whether the clock stands, moves with the fast timer or by whole seconds.
 TEST(Randomness, BinsFollowTheBinomialLawUnderAnyClock)
@@ -21,17 +20,14 @@ TEST(Randomness, BinsFollowTheBinomialLawUnderAnyClock)
         view.step = step;
         TimeMixedRandom random(42);
         Experiment experiment(view, random, view);
-        double bins[11] = {}, chiSquare = 0;
+        double bins[11] = {};
         for (int ball = 0; ball < 100'000; ++ball) {
             experiment.reset(); // instead of the landing tick: no bin is ever full here
-            for (int tick = 0; tick < 10; ++tick) {
-                experiment.step();
-            }
+            for (int tick = 0; tick < 10; ++tick, experiment.step()) { }
             bins[std::lround((experiment.state().ballX - 9.8f) / 2)] += 1;
         }
-        for (int b = 0; b < 11; ++b) {
-            chiSquare += std::pow(bins[b] - 1e5 * kWays[b] / 1024, 2) / (1e5 * kWays[b] / 1024);
-        }
+        const double chiSquare = std::transform_reduce(bins, bins + 11, kWays, 0.0, std::plus<>(),
+            [](double n, double ways) { return std::pow(n - 1e5 * ways / 1024, 2) / (1e5 * ways / 1024); });
         EXPECT_LT(chiSquare, 50.0) << "clock step " << step << "; 10 degrees of freedom: p < 1e-6 beyond 50";
     }
 }
@@ -43,8 +39,7 @@ enum Event { Tick, Fast, Slow, Stop, Init, Help, Exit, Activate };
 constexpr const char* kTable[][2] = {{"=======", "0001=10"}, {"0110001", ""}, {"1010001", ""}, {"1101110", ""},
     {"1100=1=", ""}, {"=======", ""}, {"=======", ""}, {"==00===", "==0===="}};
 
-// A program from its load and first activation on; each event is checked against the table and the invariants.
-struct Program {
+struct Program { // from its load and first activation on, each event checked against the table and the invariants
     test::FakeView view;
     TimeMixedRandom random {3};
     RunController controller {view, random, view, view};
@@ -53,9 +48,7 @@ struct Program {
     {
         controller.load(), controller.activate();
         for (Event event : path) { // a tick stands for the run going on to its end
-            do {
-                apply(event);
-            } while (event == Tick && view.run[6] == '1');
+            while (apply(event), event == Tick && view.run[6] == '1') { }
         }
     }
     bool finished() const { return controller.experiment().finished(); }
@@ -68,9 +61,8 @@ struct Program {
                 &RunController::init, &RunController::help, &RunController::exit, &RunController::activate};
         (controller.*handlers[event])();
         const char* row = kTable[event][finished() && *kTable[event][1]];
-        for (int i = 0; i < 7; ++i) {
-            expected[i] = row[i] == '=' ? expected[i] : row[i];
-        }
+        std::transform(
+            row, row + 7, expected.begin(), expected.begin(), [](char r, char e) { return r == '=' ? e : r; });
         expected.replace(7, 3, event == Fast ? "50" : event == Slow ? "300" : expected.substr(7));
         ASSERT_EQ(view.run, expected) << "event " << event;
         ASSERT_TRUE(event != Tick || view.ballX == ballX) << "a tick shows the sprite where the ball was";
@@ -111,6 +103,3 @@ TEST(RunController, CuesStartBeforeWhatTheirButtonsOpen)
         (std::vector<std::string> {
             "cue pinpon.wav", "cue pinpon.wav", "help", "cue endpinpon.wav", "exit box", "end"}));
 }
-
-} // namespace
-} // namespace corvanta

@@ -4,7 +4,6 @@
 #include "mainwindow/MainWindow.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -12,8 +11,7 @@
 
 #include <gtest/gtest.h>
 
-namespace corvanta {
-namespace {
+using namespace corvanta;
 
 constexpr double kBoardUnit[] = {238.875 / 15, 297.75 / 15}, kStripUnit[] = {238.87605 / 15, 31.500925 / 15};
 
@@ -26,8 +24,7 @@ struct MainWindowTest : ::testing::Test {
     static bool activate(QWidget* w) { return w->show(), w->activateWindow(), QTest::qWaitForWindowActive(w); }
     QWidget* child(const char* name) { return window.findChild<QWidget*>(name); }
     void click(const char* button) { QTest::mouseClick(child(button), Qt::LeftButton); }
-    // Whether a surface shows inside its frame just what `paint` draws on the window's back colour.
-    template <typename Paint> bool shows(const char* surface, Paint paint)
+    template <typename Paint> bool shows(const char* surface, Paint paint) // in its frame, on the window's colour
     {
         const QImage shown = child(surface)->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const double r = shown.devicePixelRatio();
@@ -44,16 +41,13 @@ struct MainWindowTest : ::testing::Test {
 TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivations)
 {
     const QString theory = "Theoretical mathematical probability,0.001,0.010,0.044,0.117,0.205,0.246,0.205,0.117,0.044,"
-                           "0.010,0.001"; // C(10, b - 1) / 1024
-    const QString ratios
-        = "Ratio from experimental results,0.063" + QString(",0.000").repeated(9) + ",0.938"; // 1/16 up
+                           "0.010,0.001", // C(10, b - 1) / 1024
+        ratios = "Ratio from experimental results,0.063" + QString(",0.000").repeated(9) + ",0.938"; // 1/16 up
     // Fifteen balls to bin 11, then one to bin 1: a draw below 0.5 turns right; 0.5 and the float just below 1 left.
     fake.draws.assign(15 * 11, 0.4999f), fake.draws.resize(16 * 11, 0.5f), fake.draws[170] = 0x1.fffffep-1f;
     click("fastButton");
-    for (int n = 0; n < 16 * 11; ++n) { // the window's own timer, tick by tick
-        QTimerEvent tick(timer->timerId());
-        QCoreApplication::sendEvent(timer, &tick);
-    }
+    QTimerEvent tick(timer->timerId()); // the window's own timer, tick by tick
+    for (int n = 0; n < 16 * 11; ++n, QCoreApplication::sendEvent(timer, &tick)) { }
     click("stopButton");
     QWindow otherProgram; // not a widget: while it is active, the program has no active window
     otherProgram.show(), otherProgram.requestActivate();
@@ -74,7 +68,7 @@ TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivations)
             }
         })) << strip;
     }
-    EXPECT_EQ(static_cast<QLabel*>(child("countLabel"))->text(), "16");
+    EXPECT_EQ(child("countLabel")->property("text"), "16");
 }
 
 // Twenty blue diagonals of three strokes 0.05 apart, from (20 + sk, 1 + k) to (20 + s(2k - 10), 11) for s = 1 and
@@ -141,6 +135,3 @@ TEST_F(MainWindowTest, ExitPlaysItsCueThenAsksAndEndsTheProgram)
     EXPECT_EQ(asked, QStringList({"cue endpinpon.wav", "Corvanta", "This software will exit."}));
     EXPECT_FALSE(window.isVisible());
 }
-
-} // namespace
-} // namespace corvanta

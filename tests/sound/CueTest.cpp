@@ -10,18 +10,15 @@
 
 #include <sys/stat.h>
 
-namespace corvanta {
-namespace {
+using namespace corvanta;
 
-// Runs sox: "ok" and what it reported (its statistics), or "failed".
-QString sox(const QString& arguments)
+QString sox(const QString& arguments) // "ok" and what it reported (its statistics), or "failed"
 {
     QProcess process;
     process.start("sox", arguments.split(' '));
     return process.waitForFinished() && process.exitCode() == 0 ? "ok " + process.readAllStandardError() : "failed";
 }
-// 0.4 s of 880 Hz at half scale and 0.3 s of silence, in an encoding (%1), into a file (%2).
-const QString kTone = "-n %1 %2 synth 0.4 sine 880 vol 0.5 pad 0 0.3";
+const QString kTone = "-n %1 %2 synth 0.4 sine 880 vol 0.5 pad 0 0.3"; // 880 Hz at half scale, in encoding %1
 
 // A two-tone chime of 0.25 s and 0.35 s, 16-bit mono: E5 rising to A5 for Init and Help, falling for Exit.
 TEST(ShippedCues, RiseForInitAndHelpAndFallForExit)
@@ -89,6 +86,3 @@ TEST(CueFiles, UnsafeOrBrokenFilesAreRefused)
     EXPECT_EQ(said, "corvanta.sound: cue " + path + ".pipe refused: it is not a regular file");
     qInstallMessageHandler(nullptr);
 }
-
-} // namespace
-} // namespace corvanta
