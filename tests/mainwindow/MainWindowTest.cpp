@@ -69,6 +69,8 @@ TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivations)
         })) << strip;
     }
     EXPECT_EQ(child("countLabel")->property("text"), "16");
+    EXPECT_EQ(child("board")->accessibleDescription().toStdString(), "bin 1: 1, bin 2: 0, bin 3: 0, bin 4: 0, bin 5: 0, "
+        "bin 6: 0, bin 7: 0, bin 8: 0, bin 9: 0, bin 10: 0, bin 11: 15") << "what a screen reader hears of the markers";
 }
 
 // Twenty blue diagonals of three strokes 0.05 apart, from (20 + sk, 1 + k) to (20 + s(2k - 10), 11) for s = 1 and
