@@ -157,9 +157,9 @@ void PulseCuePlayer::startPlayback()
     if (!playing_ || stream_ != nullptr) {
         return;
     }
-    const pa_sample_spec spec {PA_SAMPLE_S16LE, static_cast<std::uint32_t>(playing_->rate),
+    const pa_sample_spec format {PA_SAMPLE_S16LE, static_cast<std::uint32_t>(playing_->rate),
         static_cast<std::uint8_t>(playing_->channels)};
-    stream_ = pa_stream_new(context_, "Cue", &spec, nullptr);
+    stream_ = pa_stream_new(context_, "Cue", &format, nullptr);
     if (stream_ == nullptr) {
         qCInfo(lcSound, "the sound server refused the cue: %s", pa_strerror(pa_context_errno(context_)));
         playing_.reset();
@@ -169,7 +169,7 @@ void PulseCuePlayer::startPlayback()
     pa_stream_set_state_callback(stream_, &PulseCuePlayer::onStreamState, this);
     pa_stream_set_write_callback(stream_, &PulseCuePlayer::onWritable, this);
     // A short buffer: the cue starts about as soon as it is asked for.
-    pa_buffer_attr buffer {static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(pa_usec_to_bytes(100'000, &spec)),
+    pa_buffer_attr buffer {static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(pa_usec_to_bytes(100'000, &format)),
         static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1)};
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
         qCInfo(lcSound, "the sound server refused the cue: %s", pa_strerror(pa_context_errno(context_)));
