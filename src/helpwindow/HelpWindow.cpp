@@ -7,7 +7,6 @@
 #include "platform/SurfaceWidget.h"
 #include "platform/Twips.h"
 
-#include <QAccessible>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QPushButton>
@@ -63,13 +62,7 @@ void HelpWindow::printPage()
     for (const QString& line : std::as_const(lines)) {
         page_->printLine(line.toStdString());
     }
-    // The page is a picture of text: a screen reader reads it whole. A reprint tells it nothing new.
-    const QString description = lines.join(QLatin1Char('\n'));
-    if (page_->accessibleDescription() != description) {
-        page_->setAccessibleDescription(description);
-        QAccessibleEvent changed(page_, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    page_->describe(lines.join(QLatin1Char('\n'))); // the page is a picture of text: a reader reads it whole
 }
 
 void HelpWindow::showEvent(QShowEvent* event)

@@ -9,7 +9,6 @@
 #include "platform/SurfaceWidget.h"
 #include "platform/Twips.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -333,9 +332,7 @@ void MainWindow::describeRow(SurfaceWidget* row)
     if (!values.isEmpty()) {
         description += QStringLiteral(": ") + values.join(QStringLiteral(", "));
     }
-    row->setAccessibleDescription(description);
-    QAccessibleEvent changed(row, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    row->describe(description);
 }
 
 void MainWindow::showBinCounts(std::span<const int> counts)
@@ -345,9 +342,7 @@ void MainWindow::showBinCounts(std::span<const int> counts)
     for (std::size_t bin = 0; bin < counts.size(); ++bin) {
         bins << tr("bin %1: %2").arg(bin + 1).arg(counts[bin]);
     }
-    board_->setAccessibleDescription(bins.join(QStringLiteral(", ")));
-    QAccessibleEvent changed(board_, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    board_->describe(bins.join(QStringLiteral(", ")));
 }
 
 } // namespace corvanta

@@ -158,6 +158,15 @@ void SurfaceWidget::line(float x1, float y1, float x2, float y2, Rgb colour)
     update(innerToWidget(QRectF(from, to).normalized()));
 }
 
+void SurfaceWidget::describe(const QString& description)
+{
+    if (accessibleDescription() != description) {
+        setAccessibleDescription(description);
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
 void SurfaceWidget::paintEvent(QPaintEvent* event)
 {
     ensureImage();

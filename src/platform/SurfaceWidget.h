@@ -45,6 +45,8 @@ public:
         QString text;
     };
     const QList<PrintedText>& printedTexts() const { return printed_; }
+    // What a screen reader reads of the surface; it is told only when that changes.
+    void describe(const QString& description);
 
 signals:
     // After every clear and print.
