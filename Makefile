@@ -12,7 +12,7 @@ run:
 	./scripts/install-deps run
 	cmake --preset release -DCORVANTA_WERROR=$(WERROR) >/dev/null
 	cmake --build --preset release --target corvanta cues
-	cd build/release/run && ../src/app/corvanta
+	build/release/bin/corvanta
 
 test:
 	./scripts/install-deps test

@@ -40,10 +40,7 @@ struct NoView final : corvanta::MainView, corvanta::CuePlayer {
     void openHelp() override { }
     void confirmExit() override { }
     void endProgram() override { }
-    void stop() override { }
-    void close() override { }
-    void open(std::string_view) override { }
-    void play() override { }
+    void play(std::string_view) override { }
 };
 
 struct SteppedClock final : corvanta::Clock {

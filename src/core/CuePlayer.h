@@ -9,24 +9,9 @@ namespace corvanta {
 class CuePlayer {
 public:
     virtual ~CuePlayer() = default;
-    // Stops the cue that is sounding.
-    virtual void stop() = 0;
-    // Lets go of the open cue.
-    virtual void close() = 0;
-    // Opens a WAV file, a name relative to the current directory.
-    virtual void open(std::string_view fileName) = 0;
-    // Starts the open cue and returns at once.
-    virtual void play() = 0;
+    // Stops and lets go of the cue that sounds, then starts the named file and returns at once, so
+    // that a press that closely follows another starts its own cue.
+    virtual void play(std::string_view fileName) = 0;
 };
-
-// Stops and closes whatever sounds, then opens and plays the file: a press that closely follows
-// another starts its own cue.
-inline void playCue(CuePlayer& player, std::string_view fileName)
-{
-    player.stop();
-    player.close();
-    player.open(fileName);
-    player.play();
-}
 
 } // namespace corvanta

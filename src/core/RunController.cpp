@@ -96,7 +96,7 @@ void RunController::slow()
 
 void RunController::init()
 {
-    playCue(cues_, kInitHelpCue);
+    cues_.play(kInitHelpCue);
     experiment_.reset();
     view_.setBallVisible(true);
     view_.moveBall(experiment_.state().ballX, experiment_.state().ballY);
@@ -119,13 +119,13 @@ void RunController::init()
 
 void RunController::help()
 {
-    playCue(cues_, kInitHelpCue);
+    cues_.play(kInitHelpCue);
     view_.openHelp();
 }
 
 void RunController::exit()
 {
-    playCue(cues_, kExitCue);
+    cues_.play(kExitCue);
     view_.confirmExit(); // its only answer is OK
     view_.endProgram();
 }

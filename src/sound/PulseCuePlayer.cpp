@@ -1,15 +1,25 @@
 #include "PulseCuePlayer.h"
 
+#include "CueFile.h"
 #include "SoundLog.h"
 
 #include <pulse/context.h>
-#include <pulse/mainloop-api.h>
 #include <pulse/error.h>
 #include <pulse/proplist.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QStandardPaths>
+
 #include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <optional>
+#include <system_error>
+#include <thread>
+#include <utility>
 
 namespace corvanta {
 
@@ -35,85 +45,160 @@ private:
 
 } // namespace
 
-PulseCuePlayer::~PulseCuePlayer()
+// The sound server's side: the connection and the stream of the cue that sounds. Every member runs
+// under the client library's lock, taken by the public functions and held by the library's thread
+// while it calls back.
+class CueStreams {
+public:
+    explicit CueStreams(pa_threaded_mainloop* loop)
+        : loop_(loop)
+    {
+    }
+    ~CueStreams();
+    CueStreams(const CueStreams&) = delete;
+    CueStreams& operator=(const CueStreams&) = delete;
+
+    // Stops the cue that sounds, or waits for the connection, and lets go of its stream.
+    void silence();
+    // Plays a decoded cue instead of whatever sounds, connecting first if need be.
+    void play(Pcm16Cue cue);
+
+private:
+    void connect();
+    void startStream();
+    void letGo();
+    static void onContextState(pa_context* context, void* self);
+    static void onStreamState(pa_stream* stream, void* self);
+    static void onLetGoState(pa_stream* stream, void*);
+    static void onWritable(pa_stream* stream, std::size_t bytes, void* self);
+    static void onDrained(pa_stream* stream, int success, void* self);
+
+    pa_threaded_mainloop* loop_;
+    pa_context* context_ = nullptr;
+    std::optional<Pcm16Cue> cue_; // sounding, or waiting for the connection
+    pa_stream* stream_ = nullptr;
+    std::size_t written_ = 0; // bytes of the cue handed to the stream
+    pa_operation* drain_ = nullptr;
+};
+
+// What presses hand the decoding threads.
+struct CueRequests {
+    std::mutex mutex; // held by a press while it counts, and by a thread while it hands a cue over
+    std::atomic<std::uint64_t> latestPress {0}; // a decoding for an older press is stale
+    CueStreams* streams = nullptr; // null once the player has ended
+    std::vector<std::string> folders; // set before the first thread starts, read only after
+};
+
+namespace {
+
+void lookUpDecodeAndHandOver(
+    const std::shared_ptr<CueRequests>& requests, const std::string& fileName, std::uint64_t press)
 {
-    if (loop_ == nullptr) {
+    const auto stale = [&requests, press] { return requests->latestPress != press; };
+    const std::optional<std::string> path = findCue(fileName, requests->folders);
+    DecodedCue decoded = path ? decodeCue(*path, stale) : DecodedCue {std::nullopt, "it is in none of the cue folders"};
+    const std::lock_guard lock(requests->mutex);
+    if (requests->streams == nullptr || stale()) { // the player has ended, or a newer press wants its own cue
         return;
     }
-    // Once the library's thread has stopped, nothing else touches the stream and the context.
+    if (decoded.cue) {
+        requests->streams->play(std::move(*decoded.cue));
+    } else {
+        qCInfo(lcSound, "cue %s refused: %s", path.value_or(fileName).c_str(), decoded.refusal.c_str());
+    }
+}
+
+} // namespace
+
+PulseCuePlayer::PulseCuePlayer() = default;
+
+PulseCuePlayer::~PulseCuePlayer()
+{
+    if (requests_ != nullptr) {
+        // A decoding thread still at work finds the player gone and gives up; none is waited for.
+        const std::lock_guard lock(requests_->mutex);
+        ++requests_->latestPress;
+        requests_->streams = nullptr;
+    }
+}
+
+void PulseCuePlayer::play(std::string_view fileName)
+{
+    if (streams_ == nullptr) { // the first cue: start-up pays neither the threads nor their memory
+        pa_threaded_mainloop* loop = pa_threaded_mainloop_new();
+        if (loop == nullptr || pa_threaded_mainloop_start(loop) < 0) {
+            qCInfo(lcSound, "cues are silent: the sound client could not start its thread");
+            if (loop != nullptr) {
+                pa_threaded_mainloop_free(loop);
+            }
+            return;
+        }
+        streams_ = std::make_unique<CueStreams>(loop);
+        requests_ = std::make_shared<CueRequests>();
+        requests_->streams = streams_.get();
+        requests_->folders = cueFolders();
+    }
+    std::uint64_t press = 0;
+    {
+        // Counted before the silence: a cue handed over meanwhile is either silenced or found stale.
+        const std::lock_guard lock(requests_->mutex);
+        press = ++requests_->latestPress;
+    }
+    streams_->silence();
+    try {
+        std::thread(lookUpDecodeAndHandOver, requests_, std::string(fileName), press).detach();
+    } catch (const std::system_error& error) {
+        qCInfo(lcSound, "cue %s is silent: %s", std::string(fileName).c_str(), error.what());
+    }
+}
+
+std::vector<std::string> cueFolders()
+{
+    std::vector<std::string> folders {""};
+    const auto add = [&folders](const QString& folder) { folders.push_back(QFile::encodeName(folder).toStdString()); };
+    add(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/corvanta"));
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        add(data + QStringLiteral("/corvanta"));
+    }
+    return folders;
+}
+
+CueStreams::~CueStreams()
+{
+    // Once the library's thread has stopped, nothing else touches the streams and the connection.
     pa_threaded_mainloop_stop(loop_);
-    releaseStream();
+    letGo();
     if (context_ != nullptr) {
         pa_context_set_state_callback(context_, nullptr, nullptr);
-        pa_context_disconnect(context_);
+        pa_context_disconnect(context_); // ends every stream still on it, those let go of among them
         pa_context_unref(context_);
     }
     pa_threaded_mainloop_free(loop_);
 }
 
-void PulseCuePlayer::stop()
+void CueStreams::silence()
 {
-    if (loop_ != nullptr) {
-        Locked locked(loop_);
-        requested_.reset();
-        releaseStream();
-    }
+    std::optional<Pcm16Cue> old; // freed once the lock is let go of
+    const Locked locked(loop_);
+    letGo();
+    old = std::exchange(cue_, std::nullopt);
 }
 
-void PulseCuePlayer::close()
+void CueStreams::play(Pcm16Cue cue)
 {
-    opened_.clear();
-}
-
-void PulseCuePlayer::open(std::string_view fileName)
-{
-    // Relative to the current directory, which the program never changes.
-    opened_ = QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
-}
-
-void PulseCuePlayer::play()
-{
-    if (opened_.isEmpty()) {
-        return;
-    }
-    if (loop_ == nullptr) { // the first cue: start-up pays neither the thread nor its memory
-        loop_ = pa_threaded_mainloop_new();
-        if (loop_ == nullptr || pa_threaded_mainloop_start(loop_) < 0) {
-            qCInfo(lcSound, "cues are silent: the sound client could not start its thread");
-            if (loop_ != nullptr) {
-                pa_threaded_mainloop_free(loop_);
-                loop_ = nullptr;
-            }
-            return;
-        }
-    }
-    Locked locked(loop_);
-    requested_ = opened_;
-    pa_mainloop_api_once(pa_threaded_mainloop_get_api(loop_), &PulseCuePlayer::onRequest, this);
-}
-
-void PulseCuePlayer::onRequest(pa_mainloop_api*, void* self)
-{
-    auto* player = static_cast<PulseCuePlayer*>(self);
-    if (!player->requested_) { // stopped since, or already taken by an earlier call
-        return;
-    }
-    player->releaseStream();
-    player->playing_ = readCueAsPcm16(*player->requested_);
-    player->requested_.reset();
-    if (!player->playing_) {
-        return;
-    }
-    pa_context* context = player->context_;
-    const pa_context_state_t state = context != nullptr ? pa_context_get_state(context) : PA_CONTEXT_FAILED;
+    std::optional<Pcm16Cue> old;
+    const Locked locked(loop_);
+    letGo();
+    old = std::exchange(cue_, std::move(cue));
+    const pa_context_state_t state = context_ != nullptr ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
     if (state == PA_CONTEXT_READY) {
-        player->startPlayback();
+        startStream();
     } else if (!PA_CONTEXT_IS_GOOD(state)) {
-        player->connect(); // the first cue, or the server went away since the last one: try again
+        connect(); // the first cue, or the server went away since the last one: try again
     } // else still connecting: the cue starts once connected
 }
 
-void PulseCuePlayer::connect()
+void CueStreams::connect()
 {
     if (context_ != nullptr) {
         pa_context_set_state_callback(context_, nullptr, nullptr);
@@ -127,104 +212,134 @@ void PulseCuePlayer::connect()
     pa_proplist_free(properties);
     if (context_ == nullptr) {
         qCInfo(lcSound, "cues are silent: the sound client could not be set up");
+        cue_.reset();
         return;
     }
-    pa_context_set_state_callback(context_, &PulseCuePlayer::onContextState, this);
-    // Never start a sound server of our own: without one the cues are silent.
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        qCInfo(lcSound, "cannot reach the sound server: %s", pa_strerror(pa_context_errno(context_)));
-    }
+    pa_context_set_state_callback(context_, &CueStreams::onContextState, this);
+    // Never start a sound server of our own: without one the cues are silent. A failure, at once or
+    // later, reaches onContextState.
+    pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
 }
 
-void PulseCuePlayer::onContextState(pa_context* context, void* self)
+void CueStreams::onContextState(pa_context* context, void* self)
 {
-    auto* player = static_cast<PulseCuePlayer*>(self);
+    auto* streams = static_cast<CueStreams*>(self);
     switch (pa_context_get_state(context)) {
     case PA_CONTEXT_READY:
-        player->startPlayback();
+        streams->startStream();
         break;
     case PA_CONTEXT_FAILED:
         qCInfo(lcSound, "cannot reach the sound server: %s", pa_strerror(pa_context_errno(context)));
-        player->playing_.reset();
+        // The connection is kept until the next cue, which makes a new one.
+        streams->letGo();
+        streams->cue_.reset();
         break;
     default:
         break;
     }
 }
 
-void PulseCuePlayer::startPlayback()
+void CueStreams::startStream()
 {
-    if (!playing_ || stream_ != nullptr) {
+    if (!cue_ || stream_ != nullptr) {
         return;
     }
-    const pa_sample_spec format {PA_SAMPLE_S16LE, static_cast<std::uint32_t>(playing_->rate),
-        static_cast<std::uint8_t>(playing_->channels)};
-    stream_ = pa_stream_new(context_, "Cue", &format, nullptr);
+    const pa_sample_spec format {
+        PA_SAMPLE_S16NE, static_cast<std::uint32_t>(cue_->rate), static_cast<std::uint8_t>(cue_->channels)};
+    pa_channel_map channels;
+    // Without a map the library takes no more than six channels.
+    pa_channel_map_init_extend(&channels, format.channels, PA_CHANNEL_MAP_DEFAULT);
+    stream_ = pa_stream_new(context_, "Cue", &format, &channels);
     if (stream_ == nullptr) {
         qCInfo(lcSound, "the sound server refused the cue: %s", pa_strerror(pa_context_errno(context_)));
-        playing_.reset();
+        cue_.reset();
         return;
     }
     written_ = 0;
-    pa_stream_set_state_callback(stream_, &PulseCuePlayer::onStreamState, this);
-    pa_stream_set_write_callback(stream_, &PulseCuePlayer::onWritable, this);
+    pa_stream_set_state_callback(stream_, &CueStreams::onStreamState, this);
+    pa_stream_set_write_callback(stream_, &CueStreams::onWritable, this);
     // A short buffer: the cue starts about as soon as it is asked for.
-    pa_buffer_attr buffer {static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(pa_usec_to_bytes(100'000, &format)),
-        static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1), static_cast<std::uint32_t>(-1)};
+    const auto unset = static_cast<std::uint32_t>(-1);
+    const pa_buffer_attr buffer {
+        unset, static_cast<std::uint32_t>(pa_usec_to_bytes(100'000, &format)), unset, unset, unset};
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
         qCInfo(lcSound, "the sound server refused the cue: %s", pa_strerror(pa_context_errno(context_)));
-        releaseStream();
+        letGo();
+        cue_.reset();
     }
 }
 
-void PulseCuePlayer::onStreamState(pa_stream* stream, void* self)
+void CueStreams::onStreamState(pa_stream* stream, void* self)
 {
     if (pa_stream_get_state(stream) == PA_STREAM_FAILED) {
         qCInfo(lcSound, "the cue stopped: %s", pa_strerror(pa_context_errno(pa_stream_get_context(stream))));
-        static_cast<PulseCuePlayer*>(self)->releaseStream();
+        auto* streams = static_cast<CueStreams*>(self);
+        streams->letGo();
+        streams->cue_.reset();
     }
 }
 
-void PulseCuePlayer::onWritable(pa_stream* stream, std::size_t bytes, void* self)
+void CueStreams::onWritable(pa_stream* stream, std::size_t bytes, void* self)
 {
-    auto* player = static_cast<PulseCuePlayer*>(self);
-    const QByteArray& samples = player->playing_->samples;
-    const auto count = std::min(static_cast<qsizetype>(bytes), samples.size() - player->written_);
+    auto* streams = static_cast<CueStreams*>(self);
+    const auto* samples = reinterpret_cast<const char*>(streams->cue_->samples.data());
+    const std::size_t total = streams->cue_->samples.size() * sizeof(std::int16_t);
+    const std::size_t count = std::min(bytes, total - streams->written_);
     if (count > 0) {
         // The library copies the samples: the cue may be let go of at any time.
-        pa_stream_write(stream, samples.constData() + player->written_, static_cast<std::size_t>(count), nullptr, 0,
-            PA_SEEK_RELATIVE);
-        player->written_ += count;
+        pa_stream_write(stream, samples + streams->written_, count, nullptr, 0, PA_SEEK_RELATIVE);
+        streams->written_ += count;
     }
-    if (player->written_ == samples.size() && player->drain_ == nullptr) {
+    if (streams->written_ == total && streams->drain_ == nullptr) {
         // Played to its end, the stream is let go of.
-        player->drain_ = pa_stream_drain(stream, &PulseCuePlayer::onDrained, self);
+        streams->drain_ = pa_stream_drain(stream, &CueStreams::onDrained, self);
     }
 }
 
-void PulseCuePlayer::onDrained(pa_stream*, int, void* self)
+void CueStreams::onDrained(pa_stream*, int, void* self)
 {
-    auto* player = static_cast<PulseCuePlayer*>(self);
-    pa_operation_unref(player->drain_); // done: nothing left to cancel
-    player->drain_ = nullptr;
-    player->releaseStream();
+    auto* streams = static_cast<CueStreams*>(self);
+    pa_operation_unref(std::exchange(streams->drain_, nullptr)); // done: nothing left to cancel
+    streams->letGo();
+    streams->cue_.reset();
 }
 
-void PulseCuePlayer::releaseStream()
+void CueStreams::letGo()
 {
     if (drain_ != nullptr) {
         pa_operation_cancel(drain_);
-        pa_operation_unref(drain_);
-        drain_ = nullptr;
+        pa_operation_unref(std::exchange(drain_, nullptr));
     }
-    if (stream_ != nullptr) {
-        pa_stream_set_state_callback(stream_, nullptr, nullptr);
-        pa_stream_set_write_callback(stream_, nullptr, nullptr);
-        pa_stream_disconnect(stream_);
-        pa_stream_unref(stream_);
-        stream_ = nullptr;
+    if (stream_ == nullptr) {
+        return;
     }
-    playing_.reset();
+    pa_stream* stream = std::exchange(stream_, nullptr);
+    pa_stream_set_write_callback(stream, nullptr, nullptr);
+    if (pa_stream_get_state(stream) == PA_STREAM_CREATING) {
+        // The server is still making it, and it cannot be disconnected before it is made: it is,
+        // once it is. Until then the connection keeps it, silent.
+        pa_stream_set_state_callback(stream, &CueStreams::onLetGoState, nullptr);
+        return;
+    }
+    pa_stream_set_state_callback(stream, nullptr, nullptr);
+    pa_stream_disconnect(stream); // refused unless ready; a failed stream is gone from the server anyway
+    pa_stream_unref(stream);
+}
+
+void CueStreams::onLetGoState(pa_stream* stream, void*)
+{
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY:
+        pa_stream_disconnect(stream); // which ends it: it turns terminated
+        break;
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_unref(stream);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace corvanta

@@ -1,62 +1,42 @@
 #pragma once
 
-#include "WaveCue.h"
-
 #include "core/CuePlayer.h"
 
-#include <QString>
-
-#include <optional>
-
-struct pa_context;
-struct pa_mainloop_api;
-struct pa_operation;
-struct pa_stream;
-struct pa_threaded_mainloop;
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace corvanta {
+
+class CueStreams;
+struct CueRequests;
 
 // Plays the cues through the desktop's sound server (PulseAudio, or PipeWire, which serves the same
 // protocol) with its own client library.
 //
-// play() hands the open file's name to the client library's own thread, which checks and converts
-// the file (readCueAsPcm16) and talks to the server: no press waits for the disk or the server.
-// The thread starts at the first cue, so start-up pays neither for it nor for its memory; nothing
-// connects before then. A server that cannot be reached leaves the cues silent, and the next cue
-// tries again.
+// A press lets go of the cue that sounds and returns: the client library's lock guards only
+// constant-time work. A thread of the press's own then looks the file up, reads and decodes it, and
+// hands the samples to the library's thread, which connects if need be and plays them on a stream
+// of their own. So no press waits for the disk or the server; a newer press, or the player's end,
+// cancels a decoding between blocks, and the end never waits for a thread stuck in a slow read.
+// Nothing starts before the first cue. A server that cannot be reached leaves the cues silent,
+// and the next cue tries again.
 class PulseCuePlayer final : public CuePlayer {
 public:
-    PulseCuePlayer() = default;
+    PulseCuePlayer();
     ~PulseCuePlayer() override;
     PulseCuePlayer(const PulseCuePlayer&) = delete;
     PulseCuePlayer& operator=(const PulseCuePlayer&) = delete;
 
-    void stop() override;
-    void close() override;
-    void open(std::string_view fileName) override;
-    void play() override;
+    void play(std::string_view fileName) override;
 
 private:
-    // These run with the client library's lock held.
-    static void onRequest(pa_mainloop_api* api, void* self);
-    void connect();
-    void startPlayback();
-    void releaseStream();
-    static void onContextState(pa_context* context, void* self);
-    static void onStreamState(pa_stream* stream, void* self);
-    static void onWritable(pa_stream* stream, std::size_t bytes, void* self);
-    static void onDrained(pa_stream* stream, int success, void* self);
-
-    QString opened_; // the caller's thread only
-    pa_threaded_mainloop* loop_ = nullptr;
-    // The rest under the lock: the file of the latest press, not yet read,
-    std::optional<QString> requested_;
-    pa_context* context_ = nullptr;
-    // and the cue that is sounding, or waits for the connection.
-    std::optional<Pcm16Cue> playing_;
-    pa_stream* stream_ = nullptr;
-    qsizetype written_ = 0;
-    pa_operation* drain_ = nullptr;
+    std::shared_ptr<CueRequests> requests_; // shared with the decoding threads, which may outlive the player
+    std::unique_ptr<CueStreams> streams_;
 };
+
+// Where a cue is looked for, in this order: the current folder (""), where a teacher may leave a cue
+// of their own; the installed program's data folder, whatever the prefix; the desktop's data folders.
+std::vector<std::string> cueFolders();
 
 } // namespace corvanta

@@ -28,7 +28,7 @@ struct FakeView final : MainView, CuePlayer, RandomSource, Clock {
     bool ballShown = true;
     std::array<std::bitset<20>, 11> markers; // shown, by bin and level
     std::string run = "1111110150"; // HightSpeed, LowSpeed, Stop, Init, Help, Exit enabled, the timer on, its interval
-    std::string count, opened;
+    std::string count;
     std::vector<std::string> events; // the cues and what their buttons open, in order
     std::vector<float> draws {0.25f}; // in turn, then the last one again
     std::size_t drawn = 0;
@@ -49,10 +49,7 @@ struct FakeView final : MainView, CuePlayer, RandomSource, Clock {
     void openHelp() override { events.push_back("help"); }
     void confirmExit() override { events.push_back("exit box"); }
     void endProgram() override { events.push_back("end"); }
-    void stop() override { }
-    void close() override { opened.clear(); }
-    void open(std::string_view file) override { opened = file; }
-    void play() override { events.push_back("cue " + opened); }
+    void play(std::string_view file) override { events.push_back("cue " + std::string(file)); }
     void reseed(float) override { }
     float next() override { return draws.at(std::min(drawn++, draws.size() - 1)); }
     float secondsSinceMidnight() override { return now += step; }

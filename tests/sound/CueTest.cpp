@@ -1,10 +1,14 @@
-// The shipped cues, and cue files as a teacher might leave them (made with sox).
-#include "sound/WaveCue.h"
+// Cue files as a teacher may leave them (made with sox), and the player against a private sound server.
+#include "SoundServer.h"
 
-#include <QLoggingCategory>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
+#include "sound/CueFile.h"
+#include "sound/PulseCuePlayer.h"
+#include "sound/SoundLog.h"
+
+#include <QDir>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -12,77 +16,320 @@
 
 using namespace corvanta;
 
-QString sox(const QString& arguments) // "ok" and what it reported (its statistics), or "failed"
+namespace {
+
+bool sox(const QString& arguments)
 {
     QProcess process;
     process.start("sox", arguments.split(' '));
-    return process.waitForFinished() && process.exitCode() == 0 ? "ok " + process.readAllStandardError() : "failed";
+    return process.waitForFinished() && process.exitCode() == 0;
 }
-const QString kTone = "-n %1 %2 synth 0.4 sine 880 vol 0.5 pad 0 0.3"; // 880 Hz at half scale, in encoding %1
 
-// A two-tone chime of 0.25 s and 0.35 s, 16-bit mono: E5 rising to A5 for Init and Help, falling for Exit.
+DecodedCue decode(const QString& path)
+{
+    return decodeCue(path.toStdString(), [] { return false; });
+}
+
+// The frequency of the tone on the first channel over a stretch, from its zero crossings.
+double frequency(const std::vector<std::int16_t>& samples, int channels, int rate, double fromSeconds, double seconds)
+{
+    const auto first = static_cast<std::size_t>(fromSeconds * rate);
+    const auto count = static_cast<std::size_t>(seconds * rate);
+    int crossings = 0;
+    for (std::size_t frame = first + 1; frame < first + count; ++frame) {
+        const bool before = samples.at((frame - 1) * channels) < 0;
+        const bool now = samples.at(frame * channels) < 0;
+        if (before != now) {
+            ++crossings;
+        }
+    }
+    return crossings / 2.0 / seconds;
+}
+
+std::vector<std::int16_t> readSamples(const QString& rawFile)
+{
+    QFile file(rawFile);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << rawFile.toStdString();
+    const QByteArray bytes = file.readAll();
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(bytes.size()) / 2);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    return samples;
+}
+
+} // namespace
+
+// A two-tone chime of 0.6 s: E5 rising to A5 for Init and Help, falling for Exit.
 TEST(ShippedCues, RiseForInitAndHelpAndFallForExit)
 {
-    for (const auto& [name, first] : {std::pair {"pinpon", 659}, std::pair {"endpinpon", 880}}) {
-        const QString path = CORVANTA_CUE_DIR "/" + QString(name) + ".wav";
-        const std::optional<Pcm16Cue> cue = readCueAsPcm16(path);
-        ASSERT_TRUE(cue && cue->channels == 1 && cue->rate == 44100 && cue->samples.size() == 2 * 26460) << name;
-        const QString stat = sox(path + " -n trim 0.05 0.15 stat"); // inside the first tone's attack and fade
-        EXPECT_NEAR(QRegularExpression("frequency:\\s+(\\d+)").match(stat).captured(1).toInt(), first, 12) << name;
+    const struct {
+        const char* file;
+        double firstToneHz;
+    } cues[] = {{"pinpon.wav", 659.26}, {"endpinpon.wav", 880.0}};
+    for (const auto& cue : cues) {
+        const DecodedCue decoded = decode(CORVANTA_CUE_DIR "/" + QString(cue.file));
+        ASSERT_TRUE(decoded.cue) << decoded.refusal;
+        EXPECT_NEAR(frequency(decoded.cue->samples, 1, decoded.cue->rate, 0.05, 0.15), cue.firstToneHz, 12) << cue.file;
     }
 }
 
-class CueEncodings : public ::testing::TestWithParam<const char*> { };
-
-TEST_P(CueEncodings, BecomeSixteenBitPcmOfTheSameSound)
+// Whatever libsndfile reads plays as the same frames sox reads from the file, at most 30 s of them; more than 32
+// channels are mixed down to stereo.
+TEST(CueFiles, DecodeToTheFramesSoxReads)
 {
-    QTemporaryDir dir;
-    const QString cue = dir.filePath("cue.wav"), reference = dir.filePath("reference.wav");
-    ASSERT_EQ(sox(kTone.arg(GetParam(), cue)), "ok ");
-    ASSERT_EQ(sox(cue + " -D -b 16 -e signed -t wavpcm " + reference), "ok ");
-    const std::optional<Pcm16Cue> cue16 = readCueAsPcm16(cue);
-    QFile expectedFile(reference);
-    ASSERT_TRUE(cue16 && expectedFile.open(QIODevice::ReadOnly));
-    const QByteArray expected = expectedFile.readAll().sliced(44), samples = cue16->samples;
-    EXPECT_EQ(QString("-r %1 -c %2").arg(cue16->rate).arg(cue16->channels), QString(GetParam()).section(' ', 0, 3));
-    ASSERT_EQ(samples.size(), expected.size()) << "the same length, in 16 bits";
-    for (qsizetype i = 0; i + 1 < samples.size(); i += 2) {
-        const auto at = [i](const QByteArray& w) { return static_cast<std::int16_t>((w[i] & 0xFF) | (w[i + 1] << 8)); };
-        ASSERT_LE(std::abs(at(samples) - at(expected)), 1) << "sample at byte " << i;
+    const struct {
+        int rate;
+        int channels;
+        const char* encoding; // sox's options
+        const char* type;
+        double seconds;
+        int serverChannels; // what the sound server gets
+    } files[] = {
+        {8000, 1, "-e u-law", "wav", 0.4, 1},
+        {8000, 1, "-e a-law", "wav", 0.4, 1},
+        {22050, 1, "-e ima-adpcm", "wav", 0.4, 1},
+        {22050, 2, "-e ms-adpcm", "wav", 0.4, 2},
+        {8000, 1, "-e gsm-full-rate", "wav", 0.4, 1},
+        {11025, 1, "-b 8 -e unsigned", "wav", 0.4, 1},
+        {44100, 2, "-b 24", "wav", 0.4, 2},
+        {96000, 1, "-b 64 -e float", "wav", 0.4, 1},
+        {48000, 6, "-b 16", "wav", 0.4, 6},
+        {4000, 1, "-b 16", "wav", 0.4, 1},
+        {8000, 40, "-b 16", "wav", 0.4, 2},
+        {44100, 2, "-b 16", "flac", 0.4, 2},
+        {8000, 1, "-b 16", "wav", 40, 1},
+    };
+    QTemporaryDir folder;
+    const QString cue = folder.filePath("cue");
+    const QString expected = folder.filePath("expected.raw");
+    for (const auto& file : files) {
+        const QString format
+            = QString("-r %1 -c %2 %3 -t %4").arg(file.rate).arg(file.channels).arg(file.encoding, file.type);
+        SCOPED_TRACE(format.toStdString());
+        ASSERT_TRUE(sox(QString("-D -n %1 %2 synth %3 sine 880 sine 440 vol 0.5").arg(format, cue).arg(file.seconds)));
+        ASSERT_TRUE(sox(QString("%1 -t raw -e signed -b 16 %2").arg(cue, expected)));
+        const DecodedCue decoded = decode(cue);
+        ASSERT_TRUE(decoded.cue) << decoded.refusal;
+        EXPECT_EQ(decoded.cue->rate, file.rate);
+        EXPECT_EQ(decoded.cue->channels, file.serverChannels);
+        const std::vector<std::int16_t> sox = readSamples(expected); // 880 Hz on the even channels, 440 Hz on the odd
+        const std::size_t frames = std::min<std::size_t>(sox.size() / file.channels, 30 * file.rate);
+        ASSERT_EQ(decoded.cue->samples.size(), frames * file.serverChannels);
+        for (std::size_t sample = 0; sample < decoded.cue->samples.size(); ++sample) {
+            const std::size_t frame = sample / file.serverChannels;
+            const std::size_t channel = sample % file.serverChannels;
+            ASSERT_NEAR(decoded.cue->samples[sample], sox[frame * file.channels + channel], 1) << "sample " << sample;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SoundEditors, CueEncodings,
-    ::testing::Values("-r 8000 -c 1 -b 8 -e unsigned -t wavpcm", "-r 22050 -c 2 -b 16 -t wavpcm",
-        "-r 44100 -c 1 -b 24 -t wavpcm", "-r 48000 -c 2 -b 32 -e signed -t wavpcm",
-        "-r 96000 -c 1 -b 32 -e float -t wavpcm", "-r 48000 -c 2 -b 24 -t wav", "-r 44100 -c 2 -b 32 -e float -t wav"),
-    [](const auto& info) { return QString(info.param).remove(QRegularExpression("[^a-z0-9]")).toStdString(); });
-
-TEST(CueFiles, UnsafeOrBrokenFilesAreRefused)
+// A named pipe is never read (that would block), and why a file is refused goes to the program's own category,
+// which is silent unless asked for.
+TEST(CueFiles, AreRefusedWithTheirReason)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("cue.wav");
-    ASSERT_EQ(sox(kTone.arg("-r 8000 -b 16 -t wavpcm", path)), "ok ");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray good = file.readAll();
-    const auto patched
-        = [&](int at, const char* hex) { return QByteArray(good).replace(at, 4, QByteArray::fromHex(hex)); };
-    for (const auto& [bytes, why] :
-        std::initializer_list<std::pair<QByteArray, QString>> {{patched(0, "52494658"), "not a WAV file"},
-            {patched(20, "02000100"), "encoding (format 2,"}, {patched(20, "01000300"), "3 channels"},
-            {patched(24, "40000000"), "64 frames a second"}, {patched(32, "02000c00"), "12 bits"},
-            {good.first(good.size() - 2), "truncated"}, {good.first(30), "truncated"}}) {
-        QString refusal;
-        EXPECT_TRUE(!convertWaveToPcm16(bytes, &refusal) && refusal.contains(why)) << refusal.toStdString();
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath("pipe.wav");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString large = folder.filePath("large.wav");
+    ASSERT_TRUE(QFile::copy(CORVANTA_CUE_DIR "/pinpon.wav", large));
+    ASSERT_TRUE(QFile::resize(large, kMaxCueFileBytes + 1));
+    const QString text = folder.filePath("text.wav");
+    QFile textFile(text);
+    ASSERT_TRUE(textFile.open(QIODevice::WriteOnly));
+    textFile.write("RIFF but no sound\n");
+    textFile.close();
+    const struct {
+        QString path;
+        std::string reason;
+    } files[] = {
+        {pipe, "it is not a regular file"},
+        {folder.path(), "it is not a regular file"},
+        {large, "it is larger than 16 MiB"},
+        {text, "libsndfile cannot read it: Format not recognised."},
+        {folder.filePath("missing.wav"), "it cannot be opened: No such file or directory"},
+    };
+    for (const auto& file : files) {
+        const DecodedCue decoded = decode(file.path);
+        EXPECT_FALSE(decoded.cue);
+        EXPECT_EQ(decoded.refusal, file.reason);
     }
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path + ".pipe").constData(), 0600), 0);
-    static QString said; // why, in the program's own category: silent unless asked for
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext& c, const QString& m) { said = c.category + (": " + m); });
-    EXPECT_FALSE(readCueAsPcm16(path + ".pipe")) << "a named pipe, which would block the opening";
-    EXPECT_EQ(said, "");
+
+    EXPECT_FALSE(lcSound().isInfoEnabled()) << "quiet unless asked for";
+    static QString said;
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& message) {
+        said = QString(context.category) + ": " + message;
+    });
     QLoggingCategory::setFilterRules("corvanta.sound.info=true");
-    readCueAsPcm16(path + ".pipe");
-    EXPECT_EQ(said, "corvanta.sound: cue " + path + ".pipe refused: it is not a regular file");
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    PulseCuePlayer player;
+    player.play("pipe.wav");
+    EXPECT_TRUE(QTest::qWaitFor([] { return !said.isEmpty(); }, 5000));
+    EXPECT_EQ(said, "corvanta.sound: cue pipe.wav refused: it is not a regular file");
+    QDir::setCurrent(current);
+    QLoggingCategory::setFilterRules("");
     qInstallMessageHandler(nullptr);
+}
+
+// A cue is looked for in the current folder first, then beside the program (here the build's own share/corvanta),
+// then in the desktop's data folders.
+TEST(CueFiles, AreLookedForInTheCurrentFolderThenTheProgramsThenTheDesktops)
+{
+    QTemporaryDir current;
+    QTemporaryDir data;
+    ASSERT_TRUE(QDir(data.path()).mkpath("corvanta"));
+    ASSERT_TRUE(QFile::copy(CORVANTA_CUE_DIR "/pinpon.wav", current.filePath("pinpon.wav")));
+    ASSERT_TRUE(QFile::copy(CORVANTA_CUE_DIR "/pinpon.wav", data.filePath("corvanta/teacher.wav")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    const std::vector<std::string> folders = cueFolders();
+    qunsetenv("XDG_DATA_HOME");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(current.path());
+    const struct {
+        const char* file;
+        QString found;
+    } cues[] = {
+        {"pinpon.wav", "pinpon.wav"},
+        {"endpinpon.wav", QDir(CORVANTA_CUE_DIR).canonicalPath() + "/endpinpon.wav"},
+        {"teacher.wav", data.filePath("corvanta/teacher.wav")},
+    };
+    for (const auto& cue : cues) {
+        const std::optional<std::string> found = findCue(cue.file, folders);
+        ASSERT_TRUE(found) << cue.file;
+        EXPECT_EQ(
+            QFileInfo(QString::fromStdString(*found)).canonicalFilePath(), QFileInfo(cue.found).canonicalFilePath());
+    }
+    EXPECT_FALSE(findCue("nowhere.wav", folders));
+    QDir::setCurrent(previous);
+}
+
+namespace {
+
+// Passes the client's TCP connections to the server, and holds back what the server says by 80 ms: a busy server,
+// or a sink waking from suspend.
+class LateReplies {
+public:
+    explicit LateReplies(quint16 serverPort)
+    {
+        listener_.listen(QHostAddress::LocalHost);
+        QObject::connect(&listener_, &QTcpServer::newConnection, [this, serverPort] {
+            QTcpSocket* client = listener_.nextPendingConnection();
+            auto* server = new QTcpSocket(client);
+            server->connectToHost(QHostAddress::LocalHost, serverPort);
+            server->waitForConnected(1000);
+            QObject::connect(
+                client, &QTcpSocket::readyRead, server, [client, server] { server->write(client->readAll()); });
+            QObject::connect(server, &QTcpSocket::readyRead, client, [client, server] {
+                QTimer::singleShot(
+                    80, Qt::PreciseTimer, client, [client, said = server->readAll()] { client->write(said); });
+            });
+            QObject::connect(server, &QTcpSocket::disconnected, client, &QTcpSocket::disconnectFromHost);
+            QObject::connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
+        });
+    }
+    quint16 port() const { return listener_.serverPort(); }
+
+private:
+    QTcpServer listener_;
+};
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+int threadCount()
+{
+    return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+}
+
+} // namespace
+
+struct CuePlayerTest : ::testing::Test {
+    SoundServer sound;
+    QTemporaryDir cues; // the current folder while the test runs
+    QString previousFolder = QDir::currentPath();
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(sound.start());
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(sound.socket));
+        QDir::setCurrent(cues.path());
+        ASSERT_TRUE(sox("-n -r 44100 -c 1 -b 16 long.wav synth 5 sine 440"));
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(previousFolder);
+        qunsetenv("PULSE_SERVER");
+    }
+    bool soundsOnTheServer() { return !sound.pactl("list short sink-inputs").isEmpty(); }
+};
+
+// Init, then Exit 20 ms later: the recording holds the exit chime's first tone, not the rest of Init's chime.
+TEST_F(CuePlayerTest, APressThatCloselyFollowsAnotherStartsItsOwnCue)
+{
+    PulseCuePlayer player;
+    const qint64 before = sound.recordedBytes();
+    player.play("pinpon.wav");
+    QTest::qWait(20);
+    player.play("endpinpon.wav");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound.recordedBytes() > before + 2 * 44100; }, 10000));
+    const std::vector<std::int16_t> recorded = readSamples(sound.recording);
+    std::size_t onset = static_cast<std::size_t>(before / 2);
+    while (onset < recorded.size() && std::abs(recorded[onset]) < 1000) {
+        ++onset;
+    }
+    ASSERT_LT(onset + 44100 / 2, recorded.size()) << "nothing sounded";
+    EXPECT_NEAR(frequency(recorded, 1, 44100, onset / 44100.0 + 0.05, 0.15), 880, 12);
+}
+
+// Thirty double presses a millisecond apart, each pair a little later than the last, reach streams that the server
+// is still creating, that play and that drain: once the last cue has played, none of them stays on the server.
+TEST_F(CuePlayerTest, LetsGoOfEveryStreamEvenWhenTheServerRepliesLate)
+{
+    sound.stop();
+    const quint16 serverPort = freePort();
+    ASSERT_TRUE(sound.start(
+        QString("-L \"module-native-protocol-tcp port=%1 auth-anonymous=1 listen=127.0.0.1\"").arg(serverPort)));
+    LateReplies proxy(serverPort);
+    qputenv("PULSE_SERVER", "tcp:127.0.0.1:" + QByteArray::number(proxy.port()));
+    PulseCuePlayer player;
+    for (int pair = 0; pair < 30; ++pair) {
+        player.play("pinpon.wav");
+        QTest::qWait(1);
+        player.play("pinpon.wav");
+        QTest::qWait(40 + 20 * (pair % 5));
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !soundsOnTheServer(); }, 10000))
+        << sound.pactl("list short sink-inputs").toStdString();
+}
+
+TEST_F(CuePlayerTest, PlaysAgainWhenTheServerComesBackAfterGoingAwayMidCue)
+{
+    PulseCuePlayer player;
+    player.play("long.wav");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return soundsOnTheServer(); }, 10000));
+    sound.stop();
+    ASSERT_TRUE(sound.start());
+    player.play("pinpon.wav");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return soundsOnTheServer(); }, 10000));
+}
+
+// The player ends at once while a cue is decoded and while one plays: the decoding thread gives up on its own, and
+// nothing stays on the server.
+TEST_F(CuePlayerTest, EndsWhileACueIsDecodedOrPlays)
+{
+    const int threadsBefore = threadCount();
+    {
+        PulseCuePlayer player;
+        player.play("long.wav");
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return threadCount() == threadsBefore; }, 10000)) << "the decoding went on";
+    {
+        PulseCuePlayer player;
+        player.play("long.wav");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return soundsOnTheServer(); }, 10000));
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !soundsOnTheServer(); }, 10000));
 }
