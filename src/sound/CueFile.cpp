@@ -18,8 +18,10 @@ namespace corvanta {
 
 namespace {
 
-// A block holds at most 64 Ki stereo frames' worth of samples, however many channels a file has.
-constexpr std::int64_t kBlockSamples = 2 * 64 * 1024;
+// A block is at most 64 Ki frames, and holds no more samples than 64 Ki stereo frames, however many
+// channels a file has.
+constexpr std::int64_t kBlockFrames = 64 * 1024;
+constexpr std::int64_t kBlockSamples = 2 * kBlockFrames;
 // The sound server's highest rate (PA_RATE_MAX).
 constexpr int kMaxRate = 384000;
 
@@ -108,7 +110,7 @@ DecodedCue decodeCue(const std::string& path, const std::function<bool()>& cance
 
     Pcm16Cue cue {format.channels <= kMaxCueChannels ? format.channels : 2, format.samplerate, {}};
     const std::int64_t maxFrames = kMaxCueSeconds * format.samplerate;
-    const std::int64_t blockFrames = std::max<std::int64_t>(1, kBlockSamples / format.channels);
+    const std::int64_t blockFrames = std::clamp<std::int64_t>(kBlockSamples / format.channels, 1, kBlockFrames);
     try {
         std::vector<float> block(static_cast<std::size_t>(blockFrames) * static_cast<std::size_t>(format.channels));
         for (std::int64_t frames = 0; frames < maxFrames;) {

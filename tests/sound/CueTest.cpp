@@ -120,6 +120,11 @@ TEST(CueFiles, DecodeToTheFramesSoxReads)
             ASSERT_NEAR(decoded.cue->samples[sample], sox[frame * file.channels + channel], 1) << "sample " << sample;
         }
     }
+    int asked = 0; // the 30 s of the last file take four blocks of at most 64 Ki frames
+    const DecodedCue cancelled = decodeCue(cue.toStdString(), [&asked] { return ++asked == 2; });
+    EXPECT_FALSE(cancelled.cue) << "cancelled between the first and the second block";
+    EXPECT_EQ(cancelled.refusal, "");
+    EXPECT_EQ(asked, 2);
 }
 
 // A named pipe is never read (that would block), and why a file is refused goes to the program's own category,
