@@ -6,6 +6,41 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+// The frequency of the tone on the first channel over a stretch, from its zero crossings.
+inline double toneHz(
+    const std::vector<std::int16_t>& samples, int channels, int rate, double fromSeconds, double seconds)
+{
+    const auto first = static_cast<std::size_t>(fromSeconds * rate);
+    const auto count = static_cast<std::size_t>(seconds * rate);
+    int crossings = 0;
+    for (std::size_t frame = first + 1; frame < first + count; ++frame) {
+        const bool before = samples.at((frame - 1) * channels) < 0;
+        const bool now = samples.at(frame * channels) < 0;
+        if (before != now) {
+            ++crossings;
+        }
+    }
+    return crossings / 2.0 / seconds;
+}
+
+// The 16-bit samples of a raw file.
+inline std::vector<std::int16_t> rawSamples(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(bytes.size()) / 2);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    return samples;
+}
+
 struct SoundServer {
     QTemporaryDir folder; // the server keeps its cookie and settings here
     QString socket = folder.filePath("sound");
@@ -37,6 +72,19 @@ struct SoundServer {
         recorder.waitForFinished();
     }
     qint64 recordedBytes() const { return QFileInfo(recording).size(); }
+    // The frequency of what first sounded after `fromBytes` of the recording, 50 to 200 ms into it; 0 for silence.
+    double firstToneHz(qint64 fromBytes) const
+    {
+        const std::vector<std::int16_t> recorded = rawSamples(recording);
+        std::size_t onset = static_cast<std::size_t>(fromBytes / 2);
+        while (onset < recorded.size() && std::abs(recorded[onset]) < 1000) {
+            ++onset;
+        }
+        if (onset + 44100 / 5 > recorded.size()) {
+            return 0;
+        }
+        return toneHz(recorded, 1, 44100, static_cast<double>(onset) / 44100 + 0.05, 0.15);
+    }
     QString pactl(const QString& command) const
     {
         QProcess process;

@@ -1,4 +1,6 @@
 // The real program in a real X window, or under weston nested in it, driven like a user, with and without sound.
+#include "SoundServer.h"
+
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
@@ -34,7 +36,9 @@ QPoint findOnScreen(QRgb colour, int length) // where a row of exactly `length` 
 // The help page, by its blank first row: 613 pixels and the light right edge of its frame.
 const auto helpShown = [] { return !findOnScreen(qRgb(255, 255, 255), 615).isNull(); };
 
-struct Program : ::testing::Test { // the program started as from a desktop, in a folder holding its cues
+// The program started as from a terminal, in an empty folder, with the desktop's data folders empty too: it finds its
+// cues beside itself.
+struct Program : ::testing::Test {
     QTemporaryDir folder;
     QProcess process; // killed, if need be, as the test ends
     QString window;
@@ -46,9 +50,9 @@ struct Program : ::testing::Test { // the program started as from a desktop, in 
     }
     void start(const QString& soundServer)
     {
-        run("cp " CORVANTA_CUE_DIR "/pinpon.wav " CORVANTA_CUE_DIR "/endpinpon.wav " + folder.path());
         process.setWorkingDirectory(folder.path());
-        process.startCommand("env PULSE_SERVER=" + soundServer + " " CORVANTA_EXECUTABLE);
+        process.startCommand(QString("env XDG_DATA_HOME=%1 XDG_DATA_DIRS=%1 PULSE_SERVER=%2 " CORVANTA_EXECUTABLE)
+                                 .arg(folder.path(), soundServer));
         ASSERT_FALSE((window = find("^ Corvanta $")).isEmpty()) << process.readAllStandardError().data();
     }
     void exitWithOk() // which ends the program, with nothing said on the terminal
@@ -61,29 +65,18 @@ struct Program : ::testing::Test { // the program started as from a desktop, in 
     }
 };
 
-// The teacher's Help cue is a 24-bit stereo file; a recorder listens to the sound server's one sink.
+// Help's chime rises from E5; a recorder listens to the sound server's one sink.
 TEST_F(Program, HelpAndExitLikeAUserAndTheHelpCueSounds)
 {
-    const QString socket = folder.filePath("sound"), recording = folder.filePath("recording.raw");
-    QProcess server, recorder; // the server keeps its cookie and settings in the test's folder
-    server.startCommand(QString("env HOME=%1 pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no -L "
-                                "\"module-native-protocol-unix socket=%2\" -L \"module-null-sink sink_name=cap\"")
-                            .arg(folder.path(), socket));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socket); }, 10000)) << "no sound server";
-    recorder.startCommand("parec -d cap.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=20 -s unix:"
-        + socket + ' ' + recording);
-    const auto recorded = [&] { return QFileInfo(recording).size(); };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return recorded() > 0; }, 10000)) << "parec records the sink";
-    ASSERT_NO_FATAL_FAILURE(start("unix:" + socket));
-    run("sox -n -r 48000 -c 2 -b 24 " + folder.filePath("pinpon.wav") + " synth 0.4 sine 880 vol 0.5 pad 0 0.3");
-    const qint64 beforeHelp = recorded();
+    SoundServer sound;
+    ASSERT_TRUE(sound.start()) << "a private sound server, recorded";
+    ASSERT_NO_FATAL_FAILURE(start("unix:" + sound.socket));
+    const qint64 beforeHelp = sound.recordedBytes();
     click(632, 12); // Help
-    ASSERT_TRUE(QTest::qWaitFor([&] { return recorded() > beforeHelp + 2 * 44100; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound.recordedBytes() > beforeHelp + 2 * 44100; }, 10000));
     click(600, 12, find("Help")); // its Close, for it stands over Exit
     ASSERT_NO_FATAL_FAILURE(exitWithOk());
-    const QString report = run( // what sounded in the second after Help was pressed
-        QString("sox -t raw -r 44100 -e signed -b 16 -c 1 %1 -n trim %2s 1 stat").arg(recording).arg(beforeHelp / 2));
-    EXPECT_NEAR(report.section("frequency:", 1).section('\n', 0, 0).toDouble(), 880, 20) << report.toStdString();
+    EXPECT_NEAR(sound.firstToneHz(beforeHelp), 659, 12);
 }
 
 TEST_F(Program, WithoutASoundServerTheCuesSayNothing)
