@@ -15,10 +15,15 @@ int main(int argc, char** argv)
     window.resize(815, 554);
     QPushButton button(QStringLiteral("Button"), &window);
     button.setGeometry(248, 496, 121, 25);
-    const auto square = [&window](int x, int y) {
+    const auto square = [&window](int x, int y) { // as the program's ball and markers are painted
         auto* frame = new QFrame(&window);
         frame->setGeometry(x, y, 9, 9);
-        frame->setStyleSheet(QStringLiteral("background: red"));
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setLineWidth(2);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window, Qt::red);
+        frame->setPalette(palette);
+        frame->setAutoFillBackground(true);
         return frame;
     };
     QTimer timer;
