@@ -59,10 +59,13 @@ void RunController::activate()
     drawBoard(view_.board());
     view_.moveBall(experiment_.state().ballX, experiment_.state().ballY);
     view_.setCount(std::to_string(experiment_.state().landed));
-    view_.setButtonEnabled(Button::Stop, false);
-    // After a finished run Init is the only way to a new one (the speed buttons and Help are off):
-    // it stays enabled, or the user could do nothing but quit.
-    view_.setButtonEnabled(Button::Init, experiment_.finished());
+    // During a run the buttons stay as the speed button set them: with Stop disabled, a run could
+    // neither be stopped nor quit until a bin fills. After a finished run Init is the only way to a
+    // new one (the speed buttons and Help are off): it stays enabled, or the user could only quit.
+    if (!running_) {
+        view_.setButtonEnabled(Button::Stop, false);
+        view_.setButtonEnabled(Button::Init, experiment_.finished());
+    }
     Surface& theory = view_.theoryRow();
     theory.printAt(kHeadingX, kRowY, view_.heading(Heading::Theory));
     for (int bin = 1; bin <= kBins; ++bin) {
@@ -71,8 +74,21 @@ void RunController::activate()
     experiment_.showRatioHeading();
 }
 
+void RunController::step()
+{
+    experiment_.step();
+    running_ = !experiment_.finished();
+}
+
+void RunController::stop()
+{
+    running_ = false;
+    experiment_.stopRun();
+}
+
 void RunController::startRun(int intervalMs, bool fastEnabled, bool slowEnabled)
 {
+    running_ = true;
     view_.setStepTimerEnabled(true);
     view_.setStepInterval(intervalMs);
     view_.setButtonEnabled(Button::Fast, fastEnabled);

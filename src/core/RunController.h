@@ -19,11 +19,11 @@ public:
     // The main window became the program's active window: draws the board and the theoretical row
     // again, shows the ball and the count.
     void activate();
-    void step() { experiment_.step(); }
+    void step();
 
     void fast();
     void slow();
-    void stop() { experiment_.stopRun(); }
+    void stop();
     void init();
     void help();
     void exit();
@@ -34,6 +34,7 @@ private:
     MainView& view_;
     CuePlayer& cues_;
     Experiment experiment_;
+    bool running_ = false; // the step timer runs: from a speed button to Stop or a full bin
 };
 
 // The 93 lines of the board: twenty blue diagonals of three strokes each, meeting at the nails,
