@@ -6,26 +6,38 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
-// The frequency of the tone on the first channel over a stretch, from its zero crossings.
+// The frequency of the tone on the first channel over a stretch, from the typical spacing of its zero crossings: a
+// gap in a recording made on a busy machine does not change it.
 inline double toneHz(
     const std::vector<std::int16_t>& samples, int channels, int rate, double fromSeconds, double seconds)
 {
     const auto first = static_cast<std::size_t>(fromSeconds * rate);
-    const auto count = static_cast<std::size_t>(seconds * rate);
-    int crossings = 0;
-    for (std::size_t frame = first + 1; frame < first + count; ++frame) {
-        const bool before = samples.at((frame - 1) * channels) < 0;
-        const bool now = samples.at(frame * channels) < 0;
-        if (before != now) {
-            ++crossings;
+    const auto last = first + static_cast<std::size_t>(seconds * rate);
+    std::vector<std::size_t> spacings;
+    std::size_t previous = 0;
+    for (std::size_t frame = first + 1; frame < last; ++frame) {
+        if ((samples.at((frame - 1) * channels) < 0) != (samples.at(frame * channels) < 0)) {
+            if (previous != 0) {
+                spacings.push_back(frame - previous);
+            }
+            previous = frame;
         }
     }
-    return crossings / 2.0 / seconds;
+    if (spacings.size() < 4) {
+        return 0;
+    }
+    std::sort(spacings.begin(), spacings.end()); // the middle half, for a spacing finer than a sample
+    double middle = 0;
+    for (std::size_t i = spacings.size() / 4; i < spacings.size() * 3 / 4; ++i) {
+        middle += static_cast<double>(spacings[i]);
+    }
+    return rate / 2.0 / (middle / static_cast<double>(spacings.size() * 3 / 4 - spacings.size() / 4));
 }
 
 // The 16-bit samples of a raw file.

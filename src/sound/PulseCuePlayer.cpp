@@ -64,7 +64,9 @@ public:
     void play(Pcm16Cue cue);
 
 private:
-    void connect();
+    bool connected();
+    pa_context* newContext();
+    void connect(pa_context* context);
     void startStream();
     void letGo();
     static void onContextState(pa_context* context, void* self);
@@ -186,30 +188,49 @@ void CueStreams::silence()
 
 void CueStreams::play(Pcm16Cue cue)
 {
-    std::optional<Pcm16Cue> old;
-    const Locked locked(loop_);
-    letGo();
-    old = std::exchange(cue_, std::move(cue));
-    const pa_context_state_t state = context_ != nullptr ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
-    if (state == PA_CONTEXT_READY) {
-        startStream();
-    } else if (!PA_CONTEXT_IS_GOOD(state)) {
-        connect(); // the first cue, or the server went away since the last one: try again
-    } // else still connecting: the cue starts once connected
+    // A new connection reads the client's configuration from disk: it is made before the lock is taken.
+    pa_context* fresh = connected() ? nullptr : newContext();
+    std::optional<Pcm16Cue> old; // freed, like an unused connection, once the lock is let go of
+    {
+        const Locked locked(loop_);
+        letGo();
+        old = std::exchange(cue_, std::move(cue));
+        const pa_context_state_t state = context_ != nullptr ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
+        if (state == PA_CONTEXT_READY) {
+            startStream();
+        } else if (!PA_CONTEXT_IS_GOOD(state)) { // the first cue, or the server went away since the last one
+            connect(fresh != nullptr ? std::exchange(fresh, nullptr) : newContext());
+        } // else still connecting: the cue starts once connected
+    }
+    if (fresh != nullptr) {
+        pa_context_unref(fresh);
+    }
 }
 
-void CueStreams::connect()
+bool CueStreams::connected()
+{
+    const Locked locked(loop_);
+    return context_ != nullptr && PA_CONTEXT_IS_GOOD(pa_context_get_state(context_));
+}
+
+pa_context* CueStreams::newContext()
+{
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Corvanta");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "org.corvanta.Corvanta");
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
+    pa_context* context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "Corvanta", properties);
+    pa_proplist_free(properties);
+    return context;
+}
+
+void CueStreams::connect(pa_context* context)
 {
     if (context_ != nullptr) {
         pa_context_set_state_callback(context_, nullptr, nullptr);
         pa_context_unref(context_);
     }
-    pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Corvanta");
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "org.corvanta.Corvanta");
-    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
-    context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "Corvanta", properties);
-    pa_proplist_free(properties);
+    context_ = context;
     if (context_ == nullptr) {
         qCInfo(lcSound, "cues are silent: the sound client could not be set up");
         cue_.reset();
