@@ -21,17 +21,38 @@
 
 using namespace corvanta;
 
-const struct Language { // LANGUAGE, the translation expected (none: English), and Qt's own "&Yes" then
-    const char *environment, *shown, *qtYes;
-} kLanguages[] = {{"de_AT", "de", "&Ja"}, {"es", "es", "&Sí"}, {"fr", "fr", "&Oui"},
-    {"it_IT.UTF-8", "it", "&Sì"}, {"ja", "ja", "はい(&Y)"}, {"pt_PT", "pt", "&Sim"}, {"ru:de", "de", "&Ja"},
-    {"sv", "", "&Yes"}, {"ru", "", "&Yes"}, {"en_GB:de", "", "&Yes"}};
+// A desktop's language settings, the translation the program then shows (none: English) and Qt's own "&Yes".
+struct Language {
+    const char* language; // LANGUAGE
+    const char* lang; // LANG: without it the messages locale is C
+    const char* shown;
+    const char* qtYes;
+};
+
+const Language kLanguages[] = {
+    {"de_AT", "de_AT.UTF-8", "de", "&Ja"},
+    {"es", "es_ES.UTF-8", "es", "&Sí"},
+    {"fr", "fr_FR.UTF-8", "fr", "&Oui"},
+    {"it_IT.UTF-8", "it_IT.UTF-8", "it", "&Sì"},
+    {"ja", "ja_JP.UTF-8", "ja", "はい(&Y)"},
+    {"pt_PT", "pt_PT.UTF-8", "pt", "&Sim"},
+    {"ru:de", "ru_RU.UTF-8", "de", "&Ja"},
+    {"sv", "sv_SE.UTF-8", "", "&Yes"},
+    {"ru", "ru_RU.UTF-8", "", "&Yes"},
+    {"en_GB:de", "en_GB.UTF-8", "", "&Yes"},
+};
 
 struct Windows { // both windows open, in the language installed when they were built
     test::FakeView fake; // as random source, clock and silent cue player
     MainWindow main {fake, fake, fake};
-    HelpWindow* help = (main.show(), HelpWindow::open());
-    Windows() { EXPECT_TRUE(QTest::qWaitForWindowActive(help)); }
+    HelpWindow* help = nullptr;
+
+    Windows()
+    {
+        main.show();
+        help = HelpWindow::open();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(help));
+    }
     ~Windows() { HelpWindow::closeIfOpen(); }
 
     std::map<QString, QString> texts() // what the user and a screen reader meet, by place
@@ -47,7 +68,8 @@ struct Windows { // both windows open, in the language installed when they were 
         }
         QTimer::singleShot(0, [&texts] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            texts["exit box"] = box->text(), box->accept();
+            texts["exit box"] = box->text();
+            box->accept();
         });
         main.confirmExit();
         return texts;
@@ -85,11 +107,14 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
 {
     const QByteArray row = qgetenv("CORVANTA_LANGUAGE_ROW");
     if (row.isEmpty()) { // Qt reads the environment once in a process: a child process per language
-        for (const Language& language : kLanguages) {
-            qputenv("LANGUAGE", language.environment);
-            qputenv("CORVANTA_LANGUAGE_ROW", QByteArray::number(&language - kLanguages));
+        qunsetenv("LC_ALL");
+        qunsetenv("LC_MESSAGES");
+        for (std::size_t i = 0; i < std::size(kLanguages); ++i) {
+            qputenv("LANGUAGE", kLanguages[i].language);
+            qputenv("LANG", kLanguages[i].lang);
+            qputenv("CORVANTA_LANGUAGE_ROW", QByteArray::number(i));
             EXPECT_EQ(QProcess::execute(QCoreApplication::applicationFilePath(), {"--gtest_filter=Translations.*"}), 0)
-                << language.environment;
+                << kLanguages[i].language;
         }
         return;
     }
@@ -99,7 +124,7 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), language.qtYes);
     Windows windows;
     const std::map<QString, QString> texts = windows.texts();
-    if (*language.shown == '\0') {
+    if (std::string_view(language.shown).empty()) {
         EXPECT_TRUE(texts == english) << "exactly the English window";
         return;
     }
@@ -113,7 +138,8 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
     }
 
     QList<QWidget*> controls = windows.main.findChildren<QWidget*>();
-    for (QWidget* control : controls << windows.help->findChild<QWidget*>("closeButton")) {
+    controls.append(windows.help->findChild<QWidget*>("closeButton"));
+    for (QWidget* control : controls) {
         if (!control->property("text").toString().isEmpty()) {
             EXPECT_GE(margin(control), 2.0) << control->objectName().toStdString();
         }
