@@ -7,15 +7,39 @@
 
 namespace corvanta {
 
+namespace {
+
+// As gettext decides: the messages locale is the first of LC_ALL, LC_MESSAGES and LANG that is set
+// and not empty; in the C locale (none set, C, POSIX, C.UTF-8) LANGUAGE is not read.
+bool messagesLocaleIsC()
+{
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty()) {
+            const QByteArray name = value.split('.').constFirst(); // without the encoding
+            return name == "C" || name == "POSIX";
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 QString installTranslations()
 {
     static QTranslator program;
     static QTranslator toolkit;
     QCoreApplication::removeTranslator(&program);
     QCoreApplication::removeTranslator(&toolkit);
+    if (messagesLocaleIsC()) {
+        return {};
+    }
     for (const QString& tag : QLocale::system().uiLanguages()) {
         const QLocale wanted(tag);
-        if (wanted.language() == QLocale::English || wanted.language() == QLocale::C) {
+        if (wanted.language() == QLocale::C) { // a language Qt does not know: the next one
+            continue;
+        }
+        if (wanted.language() == QLocale::English) {
             return {};
         }
         // Built into the program (the build's translations resource), so no install path matters.

@@ -25,21 +25,24 @@ using namespace corvanta;
 struct Language {
     const char* language; // LANGUAGE
     const char* lang; // LANG: without it the messages locale is C
+    const char* lcAll; // LC_ALL; empty: not set
     const char* shown;
     const char* qtYes;
 };
 
 const Language kLanguages[] = {
-    {"de_AT", "de_AT.UTF-8", "de", "&Ja"},
-    {"es", "es_ES.UTF-8", "es", "&Sí"},
-    {"fr", "fr_FR.UTF-8", "fr", "&Oui"},
-    {"it_IT.UTF-8", "it_IT.UTF-8", "it", "&Sì"},
-    {"ja", "ja_JP.UTF-8", "ja", "はい(&Y)"},
-    {"pt_PT", "pt_PT.UTF-8", "pt", "&Sim"},
-    {"ru:de", "ru_RU.UTF-8", "de", "&Ja"},
-    {"sv", "sv_SE.UTF-8", "", "&Yes"},
-    {"ru", "ru_RU.UTF-8", "", "&Yes"},
-    {"en_GB:de", "en_GB.UTF-8", "", "&Yes"},
+    {"de_AT", "de_AT.UTF-8", "", "de", "&Ja"},
+    {"es", "es_ES.UTF-8", "", "es", "&Sí"},
+    {"fr", "fr_FR.UTF-8", "", "fr", "&Oui"},
+    {"it_IT.UTF-8", "it_IT.UTF-8", "", "it", "&Sì"},
+    {"ja", "ja_JP.UTF-8", "", "ja", "はい(&Y)"},
+    {"pt_PT", "pt_PT.UTF-8", "", "pt", "&Sim"},
+    {"ru:de", "ru_RU.UTF-8", "", "de", "&Ja"},
+    {"sco:de", "de_DE.UTF-8", "", "de", "&Ja"}, // Scots, unknown to Qt, is passed over
+    {"sv", "sv_SE.UTF-8", "", "", "&Yes"},
+    {"ru", "ru_RU.UTF-8", "", "", "&Yes"},
+    {"en_GB:de", "en_GB.UTF-8", "", "", "&Yes"},
+    {"de", "de_DE.UTF-8", "C", "", "&Yes"}, // in the C locale LANGUAGE is not read
 };
 
 struct Windows { // both windows open, in the language installed when they were built
@@ -107,11 +110,11 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
 {
     const QByteArray row = qgetenv("CORVANTA_LANGUAGE_ROW");
     if (row.isEmpty()) { // Qt reads the environment once in a process: a child process per language
-        qunsetenv("LC_ALL");
         qunsetenv("LC_MESSAGES");
         for (std::size_t i = 0; i < std::size(kLanguages); ++i) {
             qputenv("LANGUAGE", kLanguages[i].language);
             qputenv("LANG", kLanguages[i].lang);
+            qputenv("LC_ALL", kLanguages[i].lcAll);
             qputenv("CORVANTA_LANGUAGE_ROW", QByteArray::number(i));
             EXPECT_EQ(QProcess::execute(QCoreApplication::applicationFilePath(), {"--gtest_filter=Translations.*"}), 0)
                 << kLanguages[i].language;
