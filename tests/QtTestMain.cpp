@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     qputenv("QT_FONT_DPI", "96");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c()); // the texts as written, whatever the tester's locale
     const bool twinInstalled = corvanta::registerLayoutFonts();
     const QString face = QFontInfo(corvanta::layoutFont(12)).family(); // in a Japanese session "IPA Pゴシック"
     const bool twinShown = twinInstalled && face == QFontInfo(QFont("IPAPGothic")).family();

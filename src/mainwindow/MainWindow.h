@@ -34,6 +34,7 @@ public:
     void setCount(std::string_view text) override;
     void showBinCounts(std::span<const int> counts) override;
     std::string heading(Heading which) override;
+    std::string decimalSign() override;
     void setButtonEnabled(Button button, bool enabled) override;
     void setStepTimerEnabled(bool enabled) override;
     void setStepInterval(int milliseconds) override;

@@ -31,6 +31,7 @@ QString installTranslations()
     static QTranslator toolkit;
     QCoreApplication::removeTranslator(&program);
     QCoreApplication::removeTranslator(&toolkit);
+    QLocale::setDefault(QLocale::c()); // English numbers, whatever the region: a full stop
     if (messagesLocaleIsC()) {
         return {};
     }
@@ -47,6 +48,8 @@ QString installTranslations()
             continue;
         }
         QCoreApplication::installTranslator(&program);
+        // Numbers as that language's region writes them: "0,246" in de_DE, "0.246" in es_MX.
+        QLocale::setDefault(wanted);
         // Qt's strings in that same language and no other: the user's variant when Qt has it
         // (pt_PT), else the language's main one (pt_BR).
         const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

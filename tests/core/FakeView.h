@@ -42,6 +42,7 @@ struct FakeView final : MainView, CuePlayer, RandomSource, Clock {
     void setCount(std::string_view text) override { count = text; }
     void showBinCounts(std::span<const int>) override { }
     std::string heading(Heading which) override { return which == Heading::Theory ? "theory" : "ratio"; }
+    std::string decimalSign() override { return "."; }
     void setButtonEnabled(Button button, bool on) override { run.at(static_cast<int>(button)) = on ? '1' : '0'; }
     void setStepTimerEnabled(bool on) override { run[6] = on ? '1' : '0'; }
     void setStepInterval(int ms) override { run.replace(7, std::string::npos, std::to_string(ms)); }

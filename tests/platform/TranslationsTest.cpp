@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
@@ -21,28 +22,31 @@
 
 using namespace corvanta;
 
-// A desktop's language settings, the translation the program then shows (none: English) and Qt's own "&Yes".
+// A desktop's language settings, the translation the program then shows (none: English), Qt's own "&Yes"
+// and the decimal sign of the strips' numbers.
 struct Language {
     const char* language; // LANGUAGE
     const char* lang; // LANG: without it the messages locale is C
     const char* lcAll; // LC_ALL; empty: not set
     const char* shown;
     const char* qtYes;
+    const char* decimalSign;
 };
 
 const Language kLanguages[] = {
-    {"de_AT", "de_AT.UTF-8", "", "de", "&Ja"},
-    {"es", "es_ES.UTF-8", "", "es", "&Sí"},
-    {"fr", "fr_FR.UTF-8", "", "fr", "&Oui"},
-    {"it_IT.UTF-8", "it_IT.UTF-8", "", "it", "&Sì"},
-    {"ja", "ja_JP.UTF-8", "", "ja", "はい(&Y)"},
-    {"pt_PT", "pt_PT.UTF-8", "", "pt", "&Sim"},
-    {"ru:de", "ru_RU.UTF-8", "", "de", "&Ja"},
-    {"sco:de", "de_DE.UTF-8", "", "de", "&Ja"}, // Scots, unknown to Qt, is passed over
-    {"sv", "sv_SE.UTF-8", "", "", "&Yes"},
-    {"ru", "ru_RU.UTF-8", "", "", "&Yes"},
-    {"en_GB:de", "en_GB.UTF-8", "", "", "&Yes"},
-    {"de", "de_DE.UTF-8", "C", "", "&Yes"}, // in the C locale LANGUAGE is not read
+    {"de_AT", "de_AT.UTF-8", "", "de", "&Ja", ","},
+    {"es", "es_ES.UTF-8", "", "es", "&Sí", ","},
+    {"", "es_MX.UTF-8", "", "es", "&Sí", "."}, // Mexico writes a point
+    {"fr", "fr_FR.UTF-8", "", "fr", "&Oui", ","},
+    {"it_IT.UTF-8", "it_IT.UTF-8", "", "it", "&Sì", ","},
+    {"ja", "ja_JP.UTF-8", "", "ja", "はい(&Y)", "."},
+    {"pt_PT", "pt_PT.UTF-8", "", "pt", "&Sim", ","},
+    {"ru:de", "ru_RU.UTF-8", "", "de", "&Ja", ","},
+    {"sco:de", "de_DE.UTF-8", "", "de", "&Ja", ","}, // Scots, unknown to Qt, is passed over
+    {"sv", "sv_SE.UTF-8", "", "", "&Yes", "."}, // English, though Sweden writes a comma
+    {"ru", "ru_RU.UTF-8", "", "", "&Yes", "."},
+    {"en_GB:de", "en_GB.UTF-8", "", "", "&Yes", "."},
+    {"de", "de_DE.UTF-8", "C", "", "&Yes", "."}, // in the C locale LANGUAGE is not read
 };
 
 struct Windows { // both windows open, in the language installed when they were built
@@ -53,6 +57,14 @@ struct Windows { // both windows open, in the language installed when they were 
     Windows()
     {
         main.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+        main.findChild<QPushButton*>("fastButton")->click(); // one ball to bin 11, then the ratios
+        auto* timer = main.findChild<QTimer*>("stepTimer");
+        QTimerEvent tick(timer->timerId());
+        for (int n = 0; n < 11; ++n) {
+            QCoreApplication::sendEvent(timer, &tick);
+        }
+        main.findChild<QPushButton*>("stopButton")->click();
         help = HelpWindow::open();
         EXPECT_TRUE(QTest::qWaitForWindowActive(help));
     }
@@ -68,6 +80,11 @@ struct Windows { // both windows open, in the language installed when they were 
         }
         for (const SurfaceWidget::PrintedText& line : help->findChild<SurfaceWidget*>("page")->printedTexts()) {
             texts["page"] += line.text + '\n';
+        }
+        for (const char* strip : {"theoryRow", "ratioRow"}) {
+            for (const SurfaceWidget::PrintedText& printed : main.findChild<SurfaceWidget*>(strip)->printedTexts()) {
+                texts[QString("%1 at %2").arg(strip).arg(printed.x)] = printed.text;
+            }
         }
         QTimer::singleShot(0, [&texts] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -117,16 +134,24 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
             qputenv("LC_ALL", kLanguages[i].lcAll);
             qputenv("CORVANTA_LANGUAGE_ROW", QByteArray::number(i));
             EXPECT_EQ(QProcess::execute(QCoreApplication::applicationFilePath(), {"--gtest_filter=Translations.*"}), 0)
-                << kLanguages[i].language;
+                << kLanguages[i].language << " " << kLanguages[i].lang;
         }
         return;
     }
     const Language& language = kLanguages[row.toInt()];
-    const std::map<QString, QString> english = Windows().texts();
+    const std::map<QString, QString> english = Windows().texts(); // in the C locale, set by the tests' main
+    QLocale::setDefault(QLocale::system()); // as the program starts
     EXPECT_EQ(installTranslations().toStdString(), language.shown);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), language.qtYes);
     Windows windows;
     const std::map<QString, QString> texts = windows.texts();
+    const QRegularExpression number("^[01][.,]\\d\\d\\d$");
+    for (const auto& [place, text] : english) { // the same digits in the same columns, with the language's sign
+        if (number.match(text).hasMatch()) {
+            const QString expected = QString(text).replace(',', '.').replace('.', language.decimalSign);
+            EXPECT_EQ(texts.at(place), expected) << place.toStdString();
+        }
+    }
     if (std::string_view(language.shown).empty()) {
         EXPECT_TRUE(texts == english) << "exactly the English window";
         return;
