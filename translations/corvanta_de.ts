@@ -102,5 +102,15 @@
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A strip as a screen reader reads it: its heading, then its values.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the bins as a screen reader reads them.</extracomment>
+        <translation>, </translation>
+    </message>
 </context>
 </TS>

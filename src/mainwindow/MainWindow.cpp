@@ -338,7 +338,8 @@ void MainWindow::describeRow(SurfaceWidget* row)
         }
     }
     if (!values.isEmpty()) {
-        description += QStringLiteral(": ") + values.join(QStringLiteral(", "));
+        //: A strip as a screen reader reads it: its heading, then its values.
+        description = tr("%1: %2").arg(description, values.join(listSeparator()));
     }
     row->describe(description);
 }
@@ -350,7 +351,13 @@ void MainWindow::showBinCounts(std::span<const int> counts)
     for (std::size_t bin = 0; bin < counts.size(); ++bin) {
         bins << tr("bin %1: %2").arg(bin + 1).arg(counts[bin]);
     }
-    board_->describe(bins.join(QStringLiteral(", ")));
+    board_->describe(bins.join(listSeparator()));
+}
+
+QString MainWindow::listSeparator()
+{
+    //: Between the bins as a screen reader reads them.
+    return tr(", ");
 }
 
 } // namespace corvanta

@@ -52,6 +52,7 @@ private:
     void buildControls();
     QFrame* binMarker(int bin, int level);
     void describeRow(SurfaceWidget* row);
+    static QString listSeparator();
 
     std::array<QPushButton*, 6> buttons_ {}; // by Button
     SurfaceWidget* board_ = nullptr;
