@@ -43,8 +43,10 @@ QString installTranslations()
         if (wanted.language() == QLocale::English) {
             return {};
         }
-        // Built into the program (the build's translations resource), so no install path matters.
-        if (!program.load(wanted, QStringLiteral("corvanta"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        // Built into the program (the build's translations resource), so no install path matters. By
+        // the locale's name, shortened from the end: pt_PT finds Portugal's, pt_BR and pt_AO Brazil's
+        // (loading by the locale would try pt_Latn_PT, then pt, and find Brazil's for Portugal).
+        if (!program.load(QStringLiteral("corvanta_") + wanted.name(), QStringLiteral(":/i18n"))) {
             continue;
         }
         QCoreApplication::installTranslator(&program);

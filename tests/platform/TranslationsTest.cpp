@@ -40,7 +40,8 @@ const Language kLanguages[] = {
     {"fr", "fr_FR.UTF-8", "", "fr", "&Oui", ","},
     {"it_IT.UTF-8", "it_IT.UTF-8", "", "it", "&Sì", ","},
     {"ja", "ja_JP.UTF-8", "", "ja", "はい(&Y)", "."},
-    {"pt_PT", "pt_PT.UTF-8", "", "pt", "&Sim", ","},
+    {"pt_PT", "pt_PT.UTF-8", "", "pt_PT", "&Sim", ","},
+    {"pt_BR", "pt_BR.UTF-8", "", "pt", "&Sim", ","}, // as every other region, Brazil's
     {"ru:de", "ru_RU.UTF-8", "", "de", "&Ja", ","},
     {"sco:de", "de_DE.UTF-8", "", "de", "&Ja", ","}, // Scots, unknown to Qt, is passed over
     {"sv", "sv_SE.UTF-8", "", "", "&Yes", "."}, // English, though Sweden writes a comma
