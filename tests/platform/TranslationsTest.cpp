@@ -22,8 +22,7 @@
 
 using namespace corvanta;
 
-// A desktop's language settings, the translation the program then shows (none: English), Qt's own "&Yes"
-// and the decimal sign of the strips' numbers.
+// A desktop's language settings; the translation then shown (none: English), Qt's own "&Yes", the strips' decimal sign.
 struct Language {
     const char* language; // LANGUAGE
     const char* lang; // LANG: without it the messages locale is C
@@ -34,19 +33,19 @@ struct Language {
 };
 
 const Language kLanguages[] = {
-    {"de_AT", "de_AT.UTF-8", "", "de", "&Ja", ","},
-    {"es", "es_ES.UTF-8", "", "es", "&Sí", ","},
-    {"", "es_MX.UTF-8", "", "es", "&Sí", "."}, // Mexico writes a point
-    {"fr", "fr_FR.UTF-8", "", "fr", "&Oui", ","},
-    {"it_IT.UTF-8", "it_IT.UTF-8", "", "it", "&Sì", ","},
-    {"ja", "ja_JP.UTF-8", "", "ja", "はい(&Y)", "."},
-    {"pt_PT", "pt_PT.UTF-8", "", "pt_PT", "&Sim", ","},
+    {"de_AT", "de_AT.UTF-8", "", "de", "&Ja", ","}, // a region without a translation of its own
+    {"es", "es_ES.UTF-8", "", "es", "&Sí", ","}, // Spain writes a comma
+    {"", "es_MX.UTF-8", "", "es", "&Sí", "."}, // without LANGUAGE, the messages locale; Mexico writes a point
+    {"fr", "fr_FR.UTF-8", "", "fr", "&Oui", ","}, // no-break spaces, in the face
+    {"it_IT.UTF-8", "it_IT.UTF-8", "", "it", "&Sì", ","}, // with its encoding
+    {"ja", "ja_JP.UTF-8", "", "ja", "はい(&Y)", "."}, // where fontconfig names the face in Japanese
+    {"pt_PT", "pt_PT.UTF-8", "", "pt_PT", "&Sim", ","}, // Portugal's own, with Qt's strings of Brazil
     {"pt_BR", "pt_BR.UTF-8", "", "pt", "&Sim", ","}, // as every other region, Brazil's
-    {"ru:de", "ru_RU.UTF-8", "", "de", "&Ja", ","},
+    {"ru:de", "ru_RU.UTF-8", "", "de", "&Ja", ","}, // the first language translated
     {"sco:de", "de_DE.UTF-8", "", "de", "&Ja", ","}, // Scots, unknown to Qt, is passed over
     {"sv", "sv_SE.UTF-8", "", "", "&Yes", "."}, // English, though Sweden writes a comma
-    {"ru", "ru_RU.UTF-8", "", "", "&Yes", "."},
-    {"en_GB:de", "en_GB.UTF-8", "", "", "&Yes", "."},
+    {"ru", "ru_RU.UTF-8", "", "", "&Yes", "."}, // English, though Russia writes a comma
+    {"en_GB:de", "en_GB.UTF-8", "", "", "&Yes", "."}, // English first ends the search
     {"de", "de_DE.UTF-8", "C", "", "&Yes", "."}, // in the C locale LANGUAGE is not read
 };
 
@@ -78,9 +77,6 @@ struct Windows { // both windows open, in the language installed when they were 
             texts[widget->objectName()] = widget->property("text").toString();
             texts[widget->objectName() + " name"] = widget->accessibleName();
             texts[widget->objectName() + " description"] = widget->accessibleDescription();
-        }
-        for (const SurfaceWidget::PrintedText& line : help->findChild<SurfaceWidget*>("page")->printedTexts()) {
-            texts["page"] += line.text + '\n';
         }
         for (const char* strip : {"theoryRow", "ratioRow"}) {
             for (const SurfaceWidget::PrintedText& printed : main.findChild<SurfaceWidget*>(strip)->printedTexts()) {
