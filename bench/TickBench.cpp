@@ -33,6 +33,7 @@ struct NoView final : corvanta::MainView, corvanta::CuePlayer {
     void setCount(std::string_view) override { }
     void showBinCounts(std::span<const int>) override { }
     std::string heading(corvanta::Heading) override { return {}; }
+    std::string decimalSign() override { return "."; }
     void setButtonEnabled(corvanta::Button, bool) override { }
     void setStepTimerEnabled(bool) override { }
     void setStepInterval(int) override { }

@@ -23,21 +23,21 @@
 &#x3000;【Aufgabe】
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Eine Pachinko-Kugel trifft auf Nägel und fällt dabei nach links oder rechts.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Wo landet die Pachinko-Kugel?
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Dabei gilt: Trifft die Kugel auf einen Nagel, fällt sie ebenso oft nach links
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;wie nach rechts.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Dabei gilt: Trifft die Kugel auf einen Nagel, fällt sie mit gleicher
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Wahrscheinlichkeit nach links oder nach rechts.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Gibt es eine Stelle, an der die Kugeln bevorzugt landen? Oder ist es
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;überall gleich?
 
 
 &#x3000;【Bedienung】
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Vergleichen Sie die theoretischen Werte mit den Werten aus dem Versuch.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ein Klick auf［Schnell］lässt die Pachinko-Kugel schnell fallen.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ein Klick auf［Langsam］lässt die Pachinko-Kugel langsam fallen.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ein Klick auf［Stopp］hält die Pachinko-Kugel an.</translation>
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Vergleichen Sie die theoretische Wahrscheinlichkeit mit der relativen Häufigkeit.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ein Klick auf »Schnell« lässt die Pachinko-Kugel schnell fallen.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ein Klick auf »Langsam« lässt die Pachinko-Kugel langsam fallen.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ein Klick auf »Stopp« hält die Pachinko-Kugel an.</translation>
     </message>
     <message>
         <source> Corvanta＿Help（Questions and Operation Method）&#x3000;</source>
-        <translation> Corvanta＿Hilfe（Aufgabe und Bedienung）&#x3000;</translation>
+        <translation> Corvanta – Hilfe (Aufgabe und Bedienung) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -101,6 +101,16 @@
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A strip as a screen reader reads it: its heading, then its values.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the bins as a screen reader reads them.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -23,21 +23,21 @@
 &#x3000;【Problema】
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Una bola de pachinko choca con clavos y cae desviándose a la izquierda
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;o a la derecha. ¿Dónde caerá la bola de pachinko?
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Se supone que, cuando la bola choca con un clavo, va tantas veces a la
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;izquierda como a la derecha.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Supón que, cuando la bola choca con un clavo, tiene la misma probabilidad
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;de desviarse a la izquierda que a la derecha.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;¿Hay algún lugar donde las bolas caigan con más facilidad? ¿O es igual
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;en todas partes?
 
 
 &#x3000;【Modo de uso】
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Compare los valores teóricos con los valores del experimento.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Al pulsar［Rápido］, la bola de pachinko cae a gran velocidad.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Al pulsar［Lento］, la bola de pachinko cae a poca velocidad.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Al pulsar［Parar］, la bola de pachinko deja de caer.</translation>
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Compara la probabilidad teórica con la frecuencia relativa.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Si pulsas «Rápido», la bola de pachinko cae a gran velocidad.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Si pulsas «Lento», la bola de pachinko cae a poca velocidad.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Si pulsas «Parar», la bola de pachinko deja de caer.</translation>
     </message>
     <message>
         <source> Corvanta＿Help（Questions and Operation Method）&#x3000;</source>
-        <translation> Corvanta＿Ayuda（Preguntas y modo de uso）&#x3000;</translation>
+        <translation> Corvanta – Ayuda (Problema y modo de uso) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -64,11 +64,11 @@
     </message>
     <message>
         <source>Theoretical mathematical probability</source>
-        <translation>Probabilidad matemática teórica</translation>
+        <translation>Probabilidad teórica</translation>
     </message>
     <message>
         <source>Ratio from experimental results</source>
-        <translation>Proporción experimental</translation>
+        <translation>Frecuencia relativa</translation>
     </message>
     <message>
         <source>Number of Experiments</source>
@@ -101,6 +101,16 @@
     <message>
         <source>Stop</source>
         <translation>Parar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A strip as a screen reader reads it: its heading, then its values.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the bins as a screen reader reads them.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

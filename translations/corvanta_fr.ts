@@ -22,22 +22,22 @@
         <translation>
 &#x3000;【Problème】
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Une bille de pachinko heurte des clous et tombe en partant à gauche ou
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;à droite. Où la bille de pachinko va-t-elle tomber ?
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Précisons que, quand la bille heurte un clou, elle part aussi souvent
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;à gauche qu&apos;à droite.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Y a-t-il un endroit où les billes tombent plus facilement ? Ou bien
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;est-ce pareil partout ?
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;à droite. Où la bille de pachinko va-t-elle tomber&#xa0;?
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Précisons que, quand la bille heurte un clou, elle a autant de chances
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;de partir à gauche qu&apos;à droite.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Y a-t-il un endroit où les billes tombent plus facilement&#xa0;? Ou bien
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;est-ce pareil partout&#xa0;?
 
 
 &#x3000;【Mode d&apos;emploi】
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Comparez les valeurs théoriques avec les valeurs de l&apos;expérience.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur［Rapide］fait tomber la bille de pachinko rapidement.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur［Lent］fait tomber la bille de pachinko lentement.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur［Arrêt］arrête la chute de la bille de pachinko.</translation>
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Comparez la probabilité théorique avec la fréquence observée.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur «&#xa0;Rapide&#xa0;» fait tomber la bille de pachinko rapidement.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur «&#xa0;Lent&#xa0;» fait tomber la bille de pachinko lentement.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Un clic sur «&#xa0;Arrêter&#xa0;» interrompt la chute de la bille de pachinko.</translation>
     </message>
     <message>
         <source> Corvanta＿Help（Questions and Operation Method）&#x3000;</source>
-        <translation> Corvanta＿Aide（Questions et mode d&apos;emploi）&#x3000;</translation>
+        <translation> Corvanta – Aide (Problème et mode d&apos;emploi) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -48,7 +48,7 @@
     <name>corvanta::MainWindow</name>
     <message>
         <source>Number of Experiments: %1</source>
-        <translation>Nombre d&apos;essais : %1</translation>
+        <translation>Nombre d&apos;essais&#xa0;: %1</translation>
     </message>
     <message>
         <source>This software will exit.</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>bin %1: %2</source>
-        <translation>case %1 : %2</translation>
+        <translation>case %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Theoretical mathematical probability</source>
-        <translation>Probabilité mathématique théorique</translation>
+        <translation>Probabilité théorique</translation>
     </message>
     <message>
         <source>Ratio from experimental results</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Init</source>
-        <translation>Effacer</translation>
+        <translation>Refaire</translation>
     </message>
     <message>
         <source>Board</source>
@@ -100,7 +100,17 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation>Arrêt</translation>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A strip as a screen reader reads it: its heading, then its values.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the bins as a screen reader reads them.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

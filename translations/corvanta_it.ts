@@ -23,21 +23,21 @@
 &#x3000;【Problema】
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Una pallina da pachinko urta dei chiodi e cade deviando a sinistra o a
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;destra. Dove cadrà la pallina da pachinko?
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Si suppone che, quando la pallina urta un chiodo, vada a sinistra tanto
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;spesso quanto a destra.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Si suppone che, quando la pallina urta un chiodo, sia ugualmente
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;probabile che vada a sinistra o a destra.
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;C&apos;è un punto in cui le palline cadono più facilmente? Oppure è uguale
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;dappertutto?
 
 
 &#x3000;【Istruzioni】
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Confronta i valori teorici con i valori ottenuti nell&apos;esperimento.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Facendo clic su［Veloce］, la pallina da pachinko cade velocemente.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Facendo clic su［Lento］, la pallina da pachinko cade lentamente.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Facendo clic su［Ferma］, la pallina da pachinko smette di cadere.</translation>
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Confronta la probabilità teorica con la frequenza relativa.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Facendo clic su «Veloce», la pallina da pachinko cade velocemente.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Facendo clic su «Lento», la pallina da pachinko cade lentamente.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Facendo clic su «Ferma», la pallina da pachinko smette di cadere.</translation>
     </message>
     <message>
         <source> Corvanta＿Help（Questions and Operation Method）&#x3000;</source>
-        <translation> Corvanta＿Aiuto（Domande e istruzioni）&#x3000;</translation>
+        <translation> Corvanta – Aiuto (Problema e istruzioni) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -48,7 +48,7 @@
     <name>corvanta::MainWindow</name>
     <message>
         <source>Number of Experiments: %1</source>
-        <translation>Numero di esperimenti: %1</translation>
+        <translation>Numero di prove: %1</translation>
     </message>
     <message>
         <source>This software will exit.</source>
@@ -64,15 +64,15 @@
     </message>
     <message>
         <source>Theoretical mathematical probability</source>
-        <translation>Probabilità matematica teorica</translation>
+        <translation>Probabilità teorica</translation>
     </message>
     <message>
         <source>Ratio from experimental results</source>
-        <translation>Frequenza sperimentale</translation>
+        <translation>Frequenza relativa</translation>
     </message>
     <message>
         <source>Number of Experiments</source>
-        <translation>Numero di esperimenti</translation>
+        <translation>Numero di prove</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -101,6 +101,16 @@
     <message>
         <source>Stop</source>
         <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A strip as a screen reader reads it: its heading, then its values.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the bins as a screen reader reads them.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -23,14 +23,14 @@
 &#x3000;【問題】
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;１個のパチンコ玉がくぎに当たって左右に分かれながら落ちるとき、
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;パチンコ玉はどこに落ちるでしょうか。
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;ただし、パチンコ玉がくぎに当たって左右に分かれるとき、その分かれ方は
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;左右で同じとします。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;ただし、パチンコ玉がくぎに当たったとき、左へ進む確率と右へ進む確率は
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;等しいものとします。
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;パチンコ玉が落ちやすい場所はあるでしょうか。それとも、どこも
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;同じでしょうか。
 
 
 &#x3000;【操作方法】
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■理論上の数値と実験結果の数値を比べてみましょう。
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■数学的確率と実験結果の相対度数を比べてみましょう。
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［高速］ボタンをクリックすると、パチンコ玉が高速で落ちます。
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［低速］ボタンをクリックすると、パチンコ玉が低速で落ちます。
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;［停止］ボタンをクリックすると、パチンコ玉が止まります。</translation>
@@ -64,11 +64,11 @@
     </message>
     <message>
         <source>Theoretical mathematical probability</source>
-        <translation>理論上の数学的確率</translation>
+        <translation>数学的確率</translation>
     </message>
     <message>
         <source>Ratio from experimental results</source>
-        <translation>実験結果からの比率</translation>
+        <translation>実験結果の相対度数</translation>
     </message>
     <message>
         <source>Number of Experiments</source>
@@ -101,6 +101,16 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A strip as a screen reader reads it: its heading, then its values.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the bins as a screen reader reads them.</extracomment>
+        <translation>、</translation>
     </message>
 </context>
 </TS>

@@ -22,22 +22,22 @@
         <translation>
 &#x3000;【Problema】
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Uma bola de pachinko bate em pregos e cai, desviando para a esquerda
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;ou para a direita. Onde vai cair a bola de pachinko?
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Considere que, quando a bola bate em um prego, vai tantas vezes para a
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;esquerda como para a direita.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Há algum lugar onde as bolas caiam com mais facilidade? Ou é igual
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;ou para a direita. Onde a bola de pachinko vai cair?
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Considere que, quando a bola bate em um prego, ela tem a mesma
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;probabilidade de ir para a esquerda ou para a direita.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Existe algum lugar onde as bolas caiam com mais facilidade? Ou é igual
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;em toda parte?
 
 
 &#x3000;【Modo de uso】
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Compare os valores teóricos com os valores obtidos no ensaio.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em［Rápido］, a bola de pachinko cai depressa.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em［Lento］, a bola de pachinko cai devagar.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em［Parar］, a bola de pachinko para de cair.</translation>
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Compare a probabilidade teórica com a frequência relativa.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em «Rápido», a bola de pachinko cai rapidamente.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em «Lento», a bola de pachinko cai lentamente.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em «Parar», a bola de pachinko para de cair.</translation>
     </message>
     <message>
         <source> Corvanta＿Help（Questions and Operation Method）&#x3000;</source>
-        <translation> Corvanta＿Ajuda（Perguntas e modo de uso）&#x3000;</translation>
+        <translation> Corvanta – Ajuda (Problema e modo de uso) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -64,11 +64,11 @@
     </message>
     <message>
         <source>Theoretical mathematical probability</source>
-        <translation>Probabilidade matemática teórica</translation>
+        <translation>Probabilidade teórica</translation>
     </message>
     <message>
         <source>Ratio from experimental results</source>
-        <translation>Proporção experimental</translation>
+        <translation>Frequência relativa</translation>
     </message>
     <message>
         <source>Number of Experiments</source>
@@ -101,6 +101,16 @@
     <message>
         <source>Stop</source>
         <translation>Parar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A strip as a screen reader reads it: its heading, then its values.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the bins as a screen reader reads them.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

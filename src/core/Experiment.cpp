@@ -107,8 +107,9 @@ void Experiment::printRatios()
     if (total == 0) {
         return;
     }
+    const std::string decimalSign = view_.decimalSign();
     for (int bin = 1; bin <= kBins; ++bin) {
-        view_.ratioRow().printAt(column(bin), kRowY, ratioText(state_.binCount(bin), total));
+        view_.ratioRow().printAt(column(bin), kRowY, ratioText(state_.binCount(bin), total, decimalSign));
     }
 }
 
@@ -123,15 +124,17 @@ void Experiment::resetRatioReadout()
     showRatioHeading();
 }
 
-std::string ratioText(int count, int total)
+std::string thousandthsText(int thousandths, std::string_view decimalSign)
+{
+    // 1000 + 46 is "1046": the three decimals with their leading zeros follow the 1.
+    const std::string decimals = std::to_string(1000 + thousandths % 1000).substr(1);
+    return std::to_string(thousandths / 1000) + std::string(decimalSign) + decimals;
+}
+
+std::string ratioText(int count, int total, std::string_view decimalSign)
 {
     // Thousandths rounded half up, all in integers: floor(1000 count / total + 1/2).
-    const int thousandths = (2000 * count + total) / (2 * total);
-    std::string text = std::to_string(thousandths / 1000) + ".000";
-    for (int i = 0, rest = thousandths % 1000; i < 3; ++i, rest /= 10) {
-        text[text.size() - 1 - static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 10);
-    }
-    return text;
+    return thousandthsText((2000 * count + total) / (2 * total), decimalSign);
 }
 
 } // namespace corvanta

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace corvanta {
 
@@ -71,8 +72,10 @@ private:
     ExperimentState state_;
 };
 
+// A number of thousandths as "0.000" with the given decimal sign: 246 and "," give "0,246".
+std::string thousandthsText(int thousandths, std::string_view decimalSign);
 // count / total with three decimals, an exact half rounded up ("0.063" for 1 of 16, where binary
-// floating point would round to even), the decimal point always '.'.
-std::string ratioText(int count, int total);
+// floating point would round to even).
+std::string ratioText(int count, int total, std::string_view decimalSign);
 
 } // namespace corvanta

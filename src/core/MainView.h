@@ -31,6 +31,8 @@ public:
     virtual void showBinCounts(std::span<const int> counts) = 0;
     // In UTF-8, ready to print.
     virtual std::string heading(Heading which) = 0;
+    // The decimal sign of the strips' numbers, as the user's language writes it: "." or ",".
+    virtual std::string decimalSign() = 0;
 
     virtual void setButtonEnabled(Button button, bool enabled) = 0;
     virtual void setStepTimerEnabled(bool enabled) = 0;

@@ -9,9 +9,8 @@ namespace {
 
 constexpr Rgb kLatticeBlue {0, 0, 255};
 constexpr Rgb kBinBlack {0, 0, 0};
-// C(10, b - 1) / 1024 to three decimals.
-constexpr const char* kTheoryValues[kBins]
-    = {"0.001", "0.010", "0.044", "0.117", "0.205", "0.246", "0.205", "0.117", "0.044", "0.010", "0.001"};
+// C(10, b - 1) / 1024 in thousandths.
+constexpr int kTheoryThousandths[kBins] = {1, 10, 44, 117, 205, 246, 205, 117, 44, 10, 1};
 
 // Three strokes a twentieth of a unit apart, for a line about 0.1 units wide.
 void latticeLine(Surface& board, float x1, float y1, float x2, float y2)
@@ -68,8 +67,9 @@ void RunController::activate()
     }
     Surface& theory = view_.theoryRow();
     theory.printAt(kHeadingX, kRowY, view_.heading(Heading::Theory));
+    const std::string decimalSign = view_.decimalSign();
     for (int bin = 1; bin <= kBins; ++bin) {
-        theory.printAt(Experiment::column(bin), kRowY, kTheoryValues[bin - 1]);
+        theory.printAt(Experiment::column(bin), kRowY, thousandthsText(kTheoryThousandths[bin - 1], decimalSign));
     }
     experiment_.showRatioHeading();
 }

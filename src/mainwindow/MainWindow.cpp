@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -33,9 +34,9 @@ const std::map<std::string_view, Button> kButtonNames
 
 // The strips' text: 11 pixels of the layout's face set a little narrower (88 %), so that neighbouring
 // values keep about 6 blank pixels between them while the digits stay 8 pixels tall. A wider face
-// is narrowed further until "0.246" leaves that gap in its column and both headings end before the
-// first column.
-QFont stripFont(double unitAcrossPixels, const QStringList& headings)
+// is narrowed further until a value as the strips print it ("0.246", "0,246") leaves that gap in
+// its column and both headings end before the first column.
+QFont stripFont(double unitAcrossPixels, const QStringList& headings, const QString& value)
 {
     constexpr double kGapPixels = 6.0;
     QFont font = layoutFont(8.0);
@@ -47,7 +48,7 @@ QFont stripFont(double unitAcrossPixels, const QStringList& headings)
             return metrics.horizontalAdvance(heading) + kGapPixels
                 < (Experiment::column(1) - kHeadingX) * unitAcrossPixels;
         };
-        if (metrics.horizontalAdvance(QStringLiteral("0.246")) + kGapPixels <= 2 * unitAcrossPixels
+        if (metrics.horizontalAdvance(value) + kGapPixels <= 2 * unitAcrossPixels
             && std::ranges::all_of(headings, headingFits)) {
             break;
         }
@@ -141,8 +142,9 @@ void MainWindow::buildControls()
             surface->setBackColor(palette().color(QPalette::Window));
             if (std::string_view(control.name) != "board") { // the board carries no text
                 if (!rowFont) {
-                    rowFont = stripFont(
-                        control.unitAcrossTwips / kTwipsPerPixel, {tr(kTheoryHeading), tr(kRatioHeading)});
+                    rowFont
+                        = stripFont(control.unitAcrossTwips / kTwipsPerPixel, {tr(kTheoryHeading), tr(kRatioHeading)},
+                            QString::fromStdString(thousandthsText(246, decimalSign())));
                 }
                 surface->setTextFont(*rowFont);
             }
@@ -238,6 +240,12 @@ std::string MainWindow::heading(Heading which)
     return tr(which == Heading::Theory ? kTheoryHeading : kRatioHeading).toStdString();
 }
 
+std::string MainWindow::decimalSign()
+{
+    // The program's locale is the one its language came from (installTranslations()).
+    return QLocale().decimalPoint().toStdString();
+}
+
 void MainWindow::setButtonEnabled(Button button, bool enabled)
 {
     buttons_.at(static_cast<std::size_t>(button))->setEnabled(enabled);
@@ -330,7 +338,8 @@ void MainWindow::describeRow(SurfaceWidget* row)
         }
     }
     if (!values.isEmpty()) {
-        description += QStringLiteral(": ") + values.join(QStringLiteral(", "));
+        //: A strip as a screen reader reads it: its heading, then its values.
+        description = tr("%1: %2").arg(description, values.join(listSeparator()));
     }
     row->describe(description);
 }
@@ -342,7 +351,13 @@ void MainWindow::showBinCounts(std::span<const int> counts)
     for (std::size_t bin = 0; bin < counts.size(); ++bin) {
         bins << tr("bin %1: %2").arg(bin + 1).arg(counts[bin]);
     }
-    board_->describe(bins.join(QStringLiteral(", ")));
+    board_->describe(bins.join(listSeparator()));
+}
+
+QString MainWindow::listSeparator()
+{
+    //: Between the bins as a screen reader reads them.
+    return tr(", ");
 }
 
 } // namespace corvanta

@@ -34,6 +34,7 @@ public:
     void setCount(std::string_view text) override;
     void showBinCounts(std::span<const int> counts) override;
     std::string heading(Heading which) override;
+    std::string decimalSign() override;
     void setButtonEnabled(Button button, bool enabled) override;
     void setStepTimerEnabled(bool enabled) override;
     void setStepInterval(int milliseconds) override;
@@ -51,6 +52,7 @@ private:
     void buildControls();
     QFrame* binMarker(int bin, int level);
     void describeRow(SurfaceWidget* row);
+    static QString listSeparator();
 
     std::array<QPushButton*, 6> buttons_ {}; // by Button
     SurfaceWidget* board_ = nullptr;

@@ -20,7 +20,10 @@ bool twinInstalled = false;
 bool registerLayoutFonts()
 {
     QFont::insertSubstitution(kLayoutFace, kTwinFace);
-    twinInstalled = QFontDatabase::families().contains(kTwinFace);
+    // In a Japanese session fontconfig lists the twin by its Japanese name ("IPA Pゴシック"). Its other
+    // names are known once the families are read, and hasFamily() finds it by any of them.
+    QFontDatabase::families();
+    twinInstalled = QFontDatabase::hasFamily(kTwinFace);
     if (!twinInstalled) {
         std::fprintf(stderr,
             "corvanta: font \"IPAPGothic\" is not installed (Debian package fonts-ipafont-gothic); "

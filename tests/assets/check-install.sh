@@ -21,7 +21,7 @@ grep -q "<project_license>MIT</project_license>" "$prefix"/share/metainfo/*.xml 
 entry=$(echo "$prefix"/share/applications/*.desktop) metainfo=$(echo "$prefix"/share/metainfo/*.xml)
 for lang in $(cd "$(dirname "$0")"/../../translations && ls corvanta_*.ts | sed 's/corvanta_\(.*\)\.ts/\1/'); do
   grep -q "^GenericName\[$lang\]=" "$entry" && grep -q "^Comment\[$lang\]=" "$entry" &&
-    [ "$(grep -c "xml:lang=\"$lang\"" "$metainfo")" = 3 ] || fail "no $lang name or description"
+    [ "$(grep -c "xml:lang=\"$lang\"" "$metainfo")" = 4 ] || fail "no $lang name, description or release note"
 done
 file "$prefix"/share/icons/*/*/apps/*.png | grep -q "PNG image data, 32 x 32, 8-bit/color RGB," || fail "icon not 32 x 32 RGB"
 man -l "$prefix/share/man/man1/corvanta.1.gz" | grep -qw pinpon.wav || fail "the manual page does not name the cues"

@@ -63,6 +63,7 @@ struct FakeView final : MainView, CuePlayer, RandomSource, Clock {
     void setCount(std::string_view text) override { count = text; }
     void showBinCounts(std::span<const int>) override { }
     std::string heading(Heading which) override { return which == Heading::Theory ? "theory" : "ratio"; }
+    std::string decimalSign() override { return "."; }
     void setButtonEnabled(Button button, bool on) override { enabled[button] = on; }
     void setStepTimerEnabled(bool on) override { stepTimerOn = on; }
     void setStepInterval(int milliseconds) override { stepIntervalMs = milliseconds; }

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
@@ -21,17 +22,52 @@
 
 using namespace corvanta;
 
-const struct Language { // LANGUAGE, the translation expected (none: English), and Qt's own "&Yes" then
-    const char *environment, *shown, *qtYes;
-} kLanguages[] = {{"de_AT", "de", "&Ja"}, {"es", "es", "&Sí"}, {"fr", "fr", "&Oui"},
-    {"it_IT.UTF-8", "it", "&Sì"}, {"ja", "ja", "はい(&Y)"}, {"pt_PT", "pt", "&Sim"}, {"ru:de", "de", "&Ja"},
-    {"sv", "", "&Yes"}, {"ru", "", "&Yes"}, {"en_GB:de", "", "&Yes"}};
+// A desktop's language settings; the translation then shown (none: English), Qt's own "&Yes", the strips' decimal sign.
+struct Language {
+    const char* language; // LANGUAGE
+    const char* lang; // LANG: without it the messages locale is C
+    const char* lcAll; // LC_ALL; empty: not set
+    const char* shown;
+    const char* qtYes;
+    const char* decimalSign;
+};
+
+const Language kLanguages[] = {
+    {"de_AT", "de_AT.UTF-8", "", "de", "&Ja", ","}, // a region without a translation of its own
+    {"es", "es_ES.UTF-8", "", "es", "&Sí", ","}, // Spain writes a comma
+    {"", "es_MX.UTF-8", "", "es", "&Sí", "."}, // without LANGUAGE, the messages locale; Mexico writes a point
+    {"fr", "fr_FR.UTF-8", "", "fr", "&Oui", ","}, // no-break spaces, in the face
+    {"it_IT.UTF-8", "it_IT.UTF-8", "", "it", "&Sì", ","}, // with its encoding
+    {"ja", "ja_JP.UTF-8", "", "ja", "はい(&Y)", "."}, // where fontconfig names the face in Japanese
+    {"pt_PT", "pt_PT.UTF-8", "", "pt_PT", "&Sim", ","}, // Portugal's own, with Qt's strings of Brazil
+    {"pt_BR", "pt_BR.UTF-8", "", "pt", "&Sim", ","}, // as every other region, Brazil's
+    {"ru:de", "ru_RU.UTF-8", "", "de", "&Ja", ","}, // the first language translated
+    {"sco:de", "de_DE.UTF-8", "", "de", "&Ja", ","}, // Scots, unknown to Qt, is passed over
+    {"sv", "sv_SE.UTF-8", "", "", "&Yes", "."}, // English, though Sweden writes a comma
+    {"ru", "ru_RU.UTF-8", "", "", "&Yes", "."}, // English, though Russia writes a comma
+    {"en_GB:de", "en_GB.UTF-8", "", "", "&Yes", "."}, // English first ends the search
+    {"de", "de_DE.UTF-8", "C", "", "&Yes", "."}, // in the C locale LANGUAGE is not read
+};
 
 struct Windows { // both windows open, in the language installed when they were built
     test::FakeView fake; // as random source, clock and silent cue player
     MainWindow main {fake, fake, fake};
-    HelpWindow* help = (main.show(), HelpWindow::open());
-    Windows() { EXPECT_TRUE(QTest::qWaitForWindowActive(help)); }
+    HelpWindow* help = nullptr;
+
+    Windows()
+    {
+        main.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+        main.findChild<QPushButton*>("fastButton")->click(); // one ball to bin 11, then the ratios
+        auto* timer = main.findChild<QTimer*>("stepTimer");
+        QTimerEvent tick(timer->timerId());
+        for (int n = 0; n < 11; ++n) {
+            QCoreApplication::sendEvent(timer, &tick);
+        }
+        main.findChild<QPushButton*>("stopButton")->click();
+        help = HelpWindow::open();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(help));
+    }
     ~Windows() { HelpWindow::closeIfOpen(); }
 
     std::map<QString, QString> texts() // what the user and a screen reader meet, by place
@@ -42,12 +78,15 @@ struct Windows { // both windows open, in the language installed when they were 
             texts[widget->objectName() + " name"] = widget->accessibleName();
             texts[widget->objectName() + " description"] = widget->accessibleDescription();
         }
-        for (const SurfaceWidget::PrintedText& line : help->findChild<SurfaceWidget*>("page")->printedTexts()) {
-            texts["page"] += line.text + '\n';
+        for (const char* strip : {"theoryRow", "ratioRow"}) {
+            for (const SurfaceWidget::PrintedText& printed : main.findChild<SurfaceWidget*>(strip)->printedTexts()) {
+                texts[QString("%1 at %2").arg(strip).arg(printed.x)] = printed.text;
+            }
         }
         QTimer::singleShot(0, [&texts] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            texts["exit box"] = box->text(), box->accept();
+            texts["exit box"] = box->text();
+            box->accept();
         });
         main.confirmExit();
         return texts;
@@ -85,21 +124,32 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
 {
     const QByteArray row = qgetenv("CORVANTA_LANGUAGE_ROW");
     if (row.isEmpty()) { // Qt reads the environment once in a process: a child process per language
-        for (const Language& language : kLanguages) {
-            qputenv("LANGUAGE", language.environment);
-            qputenv("CORVANTA_LANGUAGE_ROW", QByteArray::number(&language - kLanguages));
+        qunsetenv("LC_MESSAGES");
+        for (std::size_t i = 0; i < std::size(kLanguages); ++i) {
+            qputenv("LANGUAGE", kLanguages[i].language);
+            qputenv("LANG", kLanguages[i].lang);
+            qputenv("LC_ALL", kLanguages[i].lcAll);
+            qputenv("CORVANTA_LANGUAGE_ROW", QByteArray::number(i));
             EXPECT_EQ(QProcess::execute(QCoreApplication::applicationFilePath(), {"--gtest_filter=Translations.*"}), 0)
-                << language.environment;
+                << kLanguages[i].language << " " << kLanguages[i].lang;
         }
         return;
     }
     const Language& language = kLanguages[row.toInt()];
-    const std::map<QString, QString> english = Windows().texts();
+    const std::map<QString, QString> english = Windows().texts(); // in the C locale, set by the tests' main
+    QLocale::setDefault(QLocale::system()); // as the program starts
     EXPECT_EQ(installTranslations().toStdString(), language.shown);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), language.qtYes);
     Windows windows;
     const std::map<QString, QString> texts = windows.texts();
-    if (*language.shown == '\0') {
+    const QRegularExpression number("^[01][.,]\\d\\d\\d$");
+    for (const auto& [place, text] : english) { // the same digits in the same columns, with the language's sign
+        if (number.match(text).hasMatch()) {
+            const QString expected = QString(text).replace(',', '.').replace('.', language.decimalSign);
+            EXPECT_EQ(texts.at(place), expected) << place.toStdString();
+        }
+    }
+    if (std::string_view(language.shown).empty()) {
         EXPECT_TRUE(texts == english) << "exactly the English window";
         return;
     }
@@ -113,7 +163,8 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
     }
 
     QList<QWidget*> controls = windows.main.findChildren<QWidget*>();
-    for (QWidget* control : controls << windows.help->findChild<QWidget*>("closeButton")) {
+    controls.append(windows.help->findChild<QWidget*>("closeButton"));
+    for (QWidget* control : controls) {
         if (!control->property("text").toString().isEmpty()) {
             EXPECT_GE(margin(control), 2.0) << control->objectName().toStdString();
         }
