@@ -41,7 +41,7 @@ HelpWindow::HelpWindow()
     page_ = new SurfaceWidget(this, 1.0, 1.0); // a scale of twips
     page_->setObjectName(QStringLiteral("page"));
     page_->setGeometry(twipRect(120, 480, 9255, 4215));
-    page_->setBackColor(Qt::white);
+    page_->setColors(Qt::white, Qt::black); // a printed page, whatever the desktop's style
     QFont pageFont = layoutFont(kHelpPagePoints);
     pageFont.setStretch(kHelpPageStretch);
     // The page is cleared before every print, so its text can be smooth.

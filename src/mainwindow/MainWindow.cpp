@@ -139,7 +139,6 @@ void MainWindow::buildControls()
         }
         case ControlKind::Surface: {
             auto* surface = new SurfaceWidget(this, control.unitAcrossTwips, control.unitDownTwips);
-            surface->setBackColor(palette().color(QPalette::Window));
             if (std::string_view(control.name) != "board") { // the board carries no text
                 if (!rowFont) {
                     rowFont
@@ -159,12 +158,21 @@ void MainWindow::buildControls()
             widget->setFont(layoutFont(control.fontPoints, control.bold));
         }
         if (control.back != kDefaultColour) {
+            // A colour of the layout's own goes with black ink, whatever the desktop's style: white
+            // or light text on it could not be read.
             QPalette palette = widget->palette();
             palette.setColor(QPalette::Window, QColor(control.back));
+            palette.setColor(QPalette::WindowText, Qt::black);
             widget->setPalette(palette);
             widget->setAutoFillBackground(true);
         }
     }
+    // The rule under the title row runs across the title too, in the title's ink.
+    auto* title = findChild<QLabel*>(QStringLiteral("titleLabel"));
+    auto* titleRule = new QWidget(title);
+    titleRule->setBackgroundRole(QPalette::WindowText);
+    titleRule->setAutoFillBackground(true);
+    titleRule->setGeometry(0, twipsToPixels(kRuleY) - title->y(), title->width(), 1);
     board_ = findChild<SurfaceWidget*>(QStringLiteral("board"));
     theoryRow_ = findChild<SurfaceWidget*>(QStringLiteral("theoryRow"));
     ratioRow_ = findChild<SurfaceWidget*>(QStringLiteral("ratioRow"));
@@ -281,8 +289,8 @@ void MainWindow::openHelp()
 
 void MainWindow::confirmExit()
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvanta"), tr("This software will exit."),
-        QMessageBox::Ok, this);
+    QMessageBox box(
+        QMessageBox::NoIcon, QStringLiteral("Corvanta"), tr("This software will exit."), QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -28,14 +28,14 @@ struct ControlRow {
 inline constexpr QRgb kDefaultColour = 0;
 inline constexpr QRgb kTitleOrange = qRgb(255, 192, 128);
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);
+// The board's light grey, under its blue lattice, black bins and red squares on any desktop style.
+inline constexpr QRgb kBoardGrey = qRgb(0xef, 0xef, 0xef);
 
 // Texts shown in more than one place. The program's name, "Corvanta", is the same in every language.
 inline constexpr char kTheoryHeading[]
     = QT_TRANSLATE_NOOP("corvanta::MainWindow", "Theoretical mathematical probability");
-inline constexpr char kRatioHeading[]
-    = QT_TRANSLATE_NOOP("corvanta::MainWindow", "Ratio from experimental results");
-inline constexpr char kCountCaption[]
-    = QT_TRANSLATE_NOOP("corvanta::MainWindow", "Number of Experiments");
+inline constexpr char kRatioHeading[] = QT_TRANSLATE_NOOP("corvanta::MainWindow", "Ratio from experimental results");
+inline constexpr char kCountCaption[] = QT_TRANSLATE_NOOP("corvanta::MainWindow", "Number of Experiments");
 
 // clang-format off
 inline constexpr std::array<ControlRow, 12> kMainWindowControls { {
@@ -44,7 +44,7 @@ inline constexpr std::array<ControlRow, 12> kMainWindowControls { {
     { "titleLabel",   ControlKind::Label,    3240,    0,  5535,  375, "Corvanta",                                                         kTitleOrange,   15.75, true,  227, 0, 0, nullptr },
     { "helpButton",   ControlKind::Button,   9000,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Help"),                  kDefaultColour, 11.25, false, 232, 0, 0, nullptr },
     { "initButton",   ControlKind::Button,   9960,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Init"),                  kDefaultColour, 11.25, false, 229, 0, 0, nullptr },
-    { "board",        ControlKind::Surface,  1320,  480,  9615, 6015, "",                                                                 kDefaultColour, 0,     false,   1, 238.875, 297.75, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Board") },
+    { "board",        ControlKind::Surface,  1320,  480,  9615, 6015, "",                                                                 kBoardGrey,     0,     false,   1, 238.875, 297.75, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Board") },
     { "theoryRow",    ControlKind::Surface,   120, 6600,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 230, 238.87605, 31.500925, kTheoryHeading },
     { "ratioRow",     ControlKind::Surface,   120, 6960,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 231, 238.87605, 31.500925, kRatioHeading },
     { "countCaption", ControlKind::Label,     720, 7440,  1455,  495, kCountCaption,                                                      kWhite,          9.75, true,  226, 0, 0, nullptr },
@@ -62,7 +62,8 @@ inline constexpr int kWindowLeft = 2775;
 inline constexpr int kWindowTop = 1500;
 inline constexpr char kWindowTitle[] = " Corvanta ";
 
-// The rule under the title row, in the window-text colour; the buttons cover it.
+// The rule under the title row, in the window-text colour (the title's ink across the title); the
+// buttons cover it.
 inline constexpr int kRuleLeft = 1320;
 inline constexpr int kRuleRight = 9840;
 inline constexpr int kRuleY = 360;

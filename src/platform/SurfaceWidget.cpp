@@ -50,12 +50,12 @@ SurfaceWidget::SurfaceWidget(QWidget* parent, double unitAcrossTwips, double uni
     setFocusPolicy(Qt::NoFocus);
 }
 
-void SurfaceWidget::setBackColor(const QColor& colour)
+void SurfaceWidget::setColors(const QColor& back, const QColor& text)
 {
-    backColor_ = colour;
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, back);
+    colours.setColor(QPalette::WindowText, text);
+    setPalette(colours);
 }
 
 void SurfaceWidget::setTextFont(const QFont& font, TextEdges edges)
@@ -78,7 +78,9 @@ void SurfaceWidget::ensureImage()
     }
     QImage fresh(inner * ratio, QImage::Format_RGB32);
     fresh.setDevicePixelRatio(ratio);
-    fresh.fill(backColor_);
+    drawnBack_ = palette().color(QPalette::Window);
+    drawnText_ = palette().color(QPalette::WindowText);
+    fresh.fill(drawnBack_);
     if (!image_.isNull()) { // moved to a screen of another scale: keep the drawing, scaled
         QPainter(&fresh).drawImage(QRectF(QPointF(0, 0), QSizeF(inner)), image_);
     }
@@ -106,7 +108,7 @@ QRect SurfaceWidget::innerToWidget(const QRectF& inner) const
 void SurfaceWidget::clear()
 {
     ensureImage();
-    image_.fill(backColor_);
+    image_.fill(drawnBack_);
     cursorX_ = cursorY_ = 0.0f;
     printed_.clear();
     update(contentsRect());
@@ -123,15 +125,8 @@ void SurfaceWidget::printLine(std::string_view text)
 {
     ensureImage();
     const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetricsF metrics(textFont_, &image_);
     if (!line.isEmpty()) {
-        const QPointF topLeft = toPixels(cursorX_, cursorY_);
-        QPainter painter(&image_);
-        painter.setFont(textFont_);
-        painter.setPen(palette().color(QPalette::WindowText));
-        // The image's edge cuts off what runs past the inner area.
-        painter.drawText(topLeft + QPointF(0, metrics.ascent()), line);
-        update(innerToWidget(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(line), metrics.height()))));
+        drawText(cursorX_, cursorY_, line);
         const auto samePlace = std::ranges::find_if(
             printed_, [this](const PrintedText& p) { return p.x == cursorX_ && p.y == cursorY_; });
         if (samePlace != printed_.end()) {
@@ -142,7 +137,19 @@ void SurfaceWidget::printLine(std::string_view text)
         emit textChanged();
     }
     cursorX_ = 0.0f;
-    cursorY_ = static_cast<float>(cursorY_ + metrics.height() / unitDownPixels_);
+    cursorY_ = static_cast<float>(cursorY_ + QFontMetricsF(textFont_, &image_).height() / unitDownPixels_);
+}
+
+void SurfaceWidget::drawText(float x, float y, const QString& line)
+{
+    const QFontMetricsF metrics(textFont_, &image_);
+    const QPointF topLeft = toPixels(x, y);
+    QPainter painter(&image_);
+    painter.setFont(textFont_);
+    painter.setPen(drawnText_);
+    // The image's edge cuts off what runs past the inner area.
+    painter.drawText(topLeft + QPointF(0, metrics.ascent()), line);
+    update(innerToWidget(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(line), metrics.height()))));
 }
 
 void SurfaceWidget::line(float x1, float y1, float x2, float y2, Rgb colour)
@@ -165,6 +172,23 @@ void SurfaceWidget::describe(const QString& description)
         QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);
     }
+}
+
+void SurfaceWidget::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    const QColor back = palette().color(QPalette::Window);
+    const QColor text = palette().color(QPalette::WindowText);
+    if (event->type() != QEvent::PaletteChange || image_.isNull() || (back == drawnBack_ && text == drawnText_)) {
+        return;
+    }
+    drawnBack_ = back;
+    drawnText_ = text;
+    image_.fill(back);
+    for (const PrintedText& printed : std::as_const(printed_)) {
+        drawText(printed.x, printed.y, printed.text);
+    }
+    update();
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event)

@@ -17,6 +17,10 @@ namespace corvanta {
 // Drawing is persistent: it goes into an image that paintEvent copies from, so it survives covering
 // and minimising until clear(). The image is kept at the screen's pixel ratio so that lines and text
 // stay crisp on scaled screens. Child widgets (the ball, the markers) lie above the drawing.
+//
+// A surface is drawn in its palette's window and text colours. When they change (a new desktop
+// style), what stands printed is printed again in the new ones. Only text is: a surface that
+// carries lines is given colours of its own, which a style leaves as they are.
 class SurfaceWidget : public QFrame, public Surface {
     Q_OBJECT
 
@@ -27,7 +31,8 @@ public:
     // strips are, it leaves every pixel as it was. Smooth text suits a surface cleared before each print.
     enum class TextEdges { Solid, Smooth };
 
-    void setBackColor(const QColor& colour);
+    // Colours of its own, kept whatever the desktop's style: the back colour and the text's.
+    void setColors(const QColor& back, const QColor& text);
     void setTextFont(const QFont& font, TextEdges edges = TextEdges::Solid);
 
     void clear() override;
@@ -54,15 +59,18 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QPointF toPixels(float x, float y) const;
     QRect innerToWidget(const QRectF& inner) const;
     void ensureImage();
+    void drawText(float x, float y, const QString& line);
 
     double unitAcrossPixels_;
     double unitDownPixels_;
-    QColor backColor_ {Qt::white};
+    QColor drawnBack_; // the colours the image is drawn in
+    QColor drawnText_;
     QFont textFont_;
     QImage image_;
     QList<PrintedText> printed_;

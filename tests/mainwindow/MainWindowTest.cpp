@@ -1,9 +1,11 @@
 // The main window as a user sees it, at 96 DPI and (as its own test) at twice the density: twips, 15 to a pixel.
 #include "FakeView.h"
 
+#include "helpwindow/HelpWindow.h"
 #include "mainwindow/MainWindow.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -69,8 +71,10 @@ TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivations)
         })) << strip;
     }
     EXPECT_EQ(child("countLabel")->property("text"), "16");
-    EXPECT_EQ(child("board")->accessibleDescription().toStdString(), "bin 1: 1, bin 2: 0, bin 3: 0, bin 4: 0, bin 5: 0, "
-        "bin 6: 0, bin 7: 0, bin 8: 0, bin 9: 0, bin 10: 0, bin 11: 15") << "what a screen reader hears of the markers";
+    EXPECT_EQ(child("board")->accessibleDescription().toStdString(),
+        "bin 1: 1, bin 2: 0, bin 3: 0, bin 4: 0, bin 5: 0, "
+        "bin 6: 0, bin 7: 0, bin 8: 0, bin 9: 0, bin 10: 0, bin 11: 15")
+        << "what a screen reader hears of the markers";
 }
 
 // Twenty blue diagonals of three strokes 0.05 apart, from (20 + sk, 1 + k) to (20 + s(2k - 10), 11) for s = 1 and
@@ -136,4 +140,106 @@ TEST_F(MainWindowTest, ExitPlaysItsCueThenAsksAndEndsTheProgram)
     click("exitButton");
     EXPECT_EQ(asked, QStringList({"cue endpinpon.wav", "Corvanta", "This software will exit."}));
     EXPECT_FALSE(window.isVisible());
+}
+
+namespace {
+
+double luminance(const QColor& colour) // as accessibility guidelines define it
+{
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor& one, const QColor& other)
+{
+    const double lighter = std::max(luminance(one), luminance(other));
+    const double darker = std::min(luminance(one), luminance(other));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The colour that covers most of a picture, and how far the one that stands out most from it stands out.
+struct Ink {
+    QColor background;
+    double contrast = 1;
+};
+
+Ink inkOn(QWidget* widget, const QRect& area)
+{
+    const QImage picture = widget->grab(area).toImage();
+    std::map<QRgb, int> pixels;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            ++pixels[picture.pixel(x, y)];
+        }
+    }
+    Ink ink;
+    ink.background
+        = QColor(std::ranges::max_element(pixels, {}, [](const auto& pixel) { return pixel.second; })->first);
+    for (const auto& [pixel, count] : pixels) {
+        ink.contrast = std::max(ink.contrast, contrast(ink.background, QColor(pixel)));
+    }
+    return ink;
+}
+
+} // namespace
+
+// Built under a dark desktop style, every text of both windows stands out from its own background by 4.5 : 1, and the
+// board's lines and squares by 3 : 1; the layout's own colours keep their black ink. Back to a light style while the
+// program runs, the strips print again in its colours.
+TEST(DesktopStyles, EveryTextAndLineStandsOutOfItsBackground)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light; // as GNOME's dark style
+    for (const QPalette::ColorRole back : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+        dark.setColor(back, QColor(0x35, 0x35, 0x35));
+    }
+    for (const QPalette::ColorRole text : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        dark.setColor(text, Qt::white);
+    }
+    QApplication::setPalette(dark);
+    test::FakeView fake; // one ball lands, then Stop: the count, a marker and both strips show
+    MainWindow window(fake, fake, fake);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(window.findChild<QWidget*>("fastButton"), Qt::LeftButton);
+    QTimerEvent tick(window.findChild<QTimer*>("stepTimer")->timerId());
+    for (int n = 0; n < 11; ++n) {
+        QCoreApplication::sendEvent(window.findChild<QTimer*>("stepTimer"), &tick);
+    }
+    QTest::mouseClick(window.findChild<QWidget*>("stopButton"), Qt::LeftButton);
+    HelpWindow* help = HelpWindow::open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    const auto inner = [](QWidget* widget) { return qobject_cast<QFrame*>(widget)->contentsRect(); };
+    QWidget* title = window.findChild<QWidget*>("titleLabel");
+    QWidget* page = help->findChild<QWidget*>("page");
+    QWidget* board = window.findChild<QWidget*>("board");
+    for (const QPalette& style : {dark, light}) {
+        QApplication::setPalette(style);
+        QCoreApplication::processEvents(); // the widgets hear of it through posted events
+        std::vector<std::pair<QWidget*, QRect>> texts = {
+            {title, title->rect().adjusted(0, 0, 0, -1)}, // above the rule
+            {window.findChild<QWidget*>("countCaption"), window.findChild<QWidget*>("countCaption")->rect()},
+            {window.findChild<QWidget*>("countLabel"), window.findChild<QWidget*>("countLabel")->rect()},
+            {page, inner(page)},
+        };
+        for (const char* strip : {"theoryRow", "ratioRow"}) {
+            QWidget* row = window.findChild<QWidget*>(strip);
+            texts.emplace_back(row, inner(row));
+            EXPECT_EQ(inkOn(row, inner(row)).background, style.color(QPalette::Window))
+                << strip << " follows the style";
+        }
+        for (QPushButton* button : window.findChildren<QPushButton*>() + help->findChildren<QPushButton*>()) {
+            if (button->isEnabled()) { // a disabled caption need not stand out
+                texts.emplace_back(button, button->rect().adjusted(4, 4, -4, -4));
+            }
+        }
+        for (const auto& [widget, area] : texts) {
+            EXPECT_GE(inkOn(widget, area).contrast, 4.5) << widget->objectName().toStdString();
+        }
+        const QColor boardBack = inkOn(board, inner(board)).background;
+        for (const QColor line : {QColor(Qt::blue), QColor(Qt::black), QColor(Qt::red)}) {
+            EXPECT_GE(contrast(boardBack, line), 3.0) << line.name().toStdString() << " on the board";
+        }
+    }
+    HelpWindow::closeIfOpen();
 }
