@@ -101,6 +101,26 @@ TEST_F(MainWindowTest, OpensWithTheBoardsNinetyThreeLinesTheBallAtItsStartAndThe
     }));
 }
 
+// The rule under the title row, one pixel at y 360 twips from x 1320 to 9840, runs across the title in the title's ink
+// and beside it in the window's; Exit, Help and Init lie over it.
+TEST_F(MainWindowTest, TheRuleUnderTheTitleRowRunsAcrossTheTitleBelowTheButtons)
+{
+    const QImage shown = window.grab().toImage();
+    const double r = shown.devicePixelRatio();
+    const auto pixel = [&](const QImage& image, int x) { return QColor(image.pixel(x * r, 24 * r)); };
+    const QColor titleInk = child("titleLabel")->palette().color(QPalette::WindowText);
+    const QColor windowInk = window.palette().color(QPalette::WindowText);
+    for (int x = 153; x < 600; ++x) { // from Exit's right edge to Help's left one
+        const bool overTitle = x >= 216 && x < 585;
+        EXPECT_EQ(pixel(shown, x), overTitle ? titleInk : windowInk) << "x " << x;
+    }
+    for (const char* name : {"exitButton", "helpButton", "initButton"}) {
+        QWidget* button = child(name);
+        const int x = button->x() + 20;
+        EXPECT_EQ(pixel(shown, x), pixel(button->grab().toImage(), 20)) << name << " covers the rule";
+    }
+}
+
 // Marker j of bin b at (2400 + 480(b - 1), 5640 - 120(j - 1)) twips inside the board's frame, 135 twips square.
 TEST_F(MainWindowTest, EachOfTheTwoHundredTwentyMarkersShowsAtItsPlace)
 {
