@@ -5,6 +5,7 @@
 
 #include <pulse/context.h>
 #include <pulse/error.h>
+#include <pulse/mainloop-api.h>
 #include <pulse/proplist.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
@@ -12,6 +13,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -45,25 +49,29 @@ private:
 
 } // namespace
 
+struct CueRequests;
+
 // The sound server's side: the connection and the stream of the cue that sounds. Every member runs
 // under the client library's lock, taken by the public functions and held by the library's thread
 // while it calls back.
 class CueStreams {
 public:
-    explicit CueStreams(pa_threaded_mainloop* loop)
-        : loop_(loop)
-    {
-    }
+    // Starts the library's thread; nothing when it cannot.
+    static std::unique_ptr<CueStreams> start(const std::shared_ptr<CueRequests>& requests);
     ~CueStreams();
     CueStreams(const CueStreams&) = delete;
     CueStreams& operator=(const CueStreams&) = delete;
 
-    // Stops the cue that sounds, or waits for the connection, and lets go of its stream.
-    void silence();
-    // Plays a decoded cue instead of whatever sounds, connecting first if need be.
-    void play(Pcm16Cue cue);
+    // From a press, without the lock: the library's thread lets go of what sounds and starts decoding
+    // the press's file.
+    void wake();
+    // From a decoding thread: plays its cue instead of whatever sounds, connecting first if need be,
+    // unless a newer press has come.
+    void play(Pcm16Cue cue, std::uint64_t press);
 
 private:
+    CueStreams(pa_threaded_mainloop* loop, std::shared_ptr<CueRequests> requests);
+    static void onPress(pa_mainloop_api*, pa_io_event*, int pipe, pa_io_event_flags_t, void* self);
     bool connected();
     pa_context* newContext();
     void connect(pa_context* context);
@@ -76,6 +84,9 @@ private:
     static void onDrained(pa_stream* stream, int success, void* self);
 
     pa_threaded_mainloop* loop_;
+    std::shared_ptr<CueRequests> requests_;
+    int pressPipe_[2] = {-1, -1}; // a press writes a byte, the library's thread reads it
+    pa_io_event* pressed_ = nullptr;
     pa_context* context_ = nullptr;
     std::optional<Pcm16Cue> cue_; // sounding, or waiting for the connection
     pa_stream* stream_ = nullptr;
@@ -83,12 +94,14 @@ private:
     pa_operation* drain_ = nullptr;
 };
 
-// What presses hand the decoding threads.
+// What presses hand the library's thread, and it the decoding threads, which may outlive the player.
 struct CueRequests {
-    std::mutex mutex; // held by a press while it counts, and by a thread while it hands a cue over
+    std::mutex mailbox; // guards the latest press's file until the library's thread takes it
+    std::string file;
     std::atomic<std::uint64_t> latestPress {0}; // a decoding for an older press is stale
+    std::mutex handOver; // held by a decoding thread while it hands a cue over, and by the player's end
     CueStreams* streams = nullptr; // null once the player has ended
-    std::vector<std::string> folders; // set before the first thread starts, read only after
+    std::vector<std::string> folders; // set before the first press, read only after
 };
 
 namespace {
@@ -99,12 +112,12 @@ void lookUpDecodeAndHandOver(
     const auto stale = [&requests, press] { return requests->latestPress != press; };
     const std::optional<std::string> path = findCue(fileName, requests->folders);
     DecodedCue decoded = path ? decodeCue(*path, stale) : DecodedCue {std::nullopt, "it is in none of the cue folders"};
-    const std::lock_guard lock(requests->mutex);
+    const std::lock_guard lock(requests->handOver);
     if (requests->streams == nullptr || stale()) { // the player has ended, or a newer press wants its own cue
         return;
     }
     if (decoded.cue) {
-        requests->streams->play(std::move(*decoded.cue));
+        requests->streams->play(std::move(*decoded.cue), press);
     } else {
         qCInfo(lcSound, "cue %s refused: %s", path.value_or(fileName).c_str(), decoded.refusal.c_str());
     }
@@ -118,7 +131,7 @@ PulseCuePlayer::~PulseCuePlayer()
 {
     if (requests_ != nullptr) {
         // A decoding thread still at work finds the player gone and gives up; none is waited for.
-        const std::lock_guard lock(requests_->mutex);
+        const std::lock_guard lock(requests_->handOver);
         ++requests_->latestPress;
         requests_->streams = nullptr;
     }
@@ -127,31 +140,23 @@ PulseCuePlayer::~PulseCuePlayer()
 void PulseCuePlayer::play(std::string_view fileName)
 {
     if (streams_ == nullptr) { // the first cue: start-up pays neither the threads nor their memory
-        pa_threaded_mainloop* loop = pa_threaded_mainloop_new();
-        if (loop == nullptr || pa_threaded_mainloop_start(loop) < 0) {
+        requests_ = std::make_shared<CueRequests>();
+        requests_->folders = cueFolders();
+        streams_ = CueStreams::start(requests_);
+        if (streams_ == nullptr) {
             qCInfo(lcSound, "cues are silent: the sound client could not start its thread");
-            if (loop != nullptr) {
-                pa_threaded_mainloop_free(loop);
-            }
+            requests_.reset();
             return;
         }
-        streams_ = std::make_unique<CueStreams>(loop);
-        requests_ = std::make_shared<CueRequests>();
         requests_->streams = streams_.get();
-        requests_->folders = cueFolders();
     }
-    std::uint64_t press = 0;
     {
-        // Counted before the silence: a cue handed over meanwhile is either silenced or found stale.
-        const std::lock_guard lock(requests_->mutex);
-        press = ++requests_->latestPress;
+        const std::lock_guard lock(requests_->mailbox);
+        requests_->file = fileName;
+        ++requests_->latestPress; // older decodings are stale from here on
     }
-    streams_->silence();
-    try {
-        std::thread(lookUpDecodeAndHandOver, requests_, std::string(fileName), press).detach();
-    } catch (const std::system_error& error) {
-        qCInfo(lcSound, "cue %s is silent: %s", std::string(fileName).c_str(), error.what());
-    }
+    // Neither the library's lock nor a new thread: on a busy machine either can take milliseconds.
+    streams_->wake();
 }
 
 std::vector<std::string> cueFolders()
@@ -165,10 +170,45 @@ std::vector<std::string> cueFolders()
     return folders;
 }
 
+std::unique_ptr<CueStreams> CueStreams::start(const std::shared_ptr<CueRequests>& requests)
+{
+    pa_threaded_mainloop* loop = pa_threaded_mainloop_new();
+    if (loop == nullptr || pa_threaded_mainloop_start(loop) < 0) {
+        if (loop != nullptr) {
+            pa_threaded_mainloop_free(loop);
+        }
+        return nullptr;
+    }
+    std::unique_ptr<CueStreams> streams(new CueStreams(loop, requests));
+    if (streams->pressed_ == nullptr) {
+        return nullptr;
+    }
+    return streams;
+}
+
+CueStreams::CueStreams(pa_threaded_mainloop* loop, std::shared_ptr<CueRequests> requests)
+    : loop_(loop)
+    , requests_(std::move(requests))
+{
+    if (::pipe2(pressPipe_, O_NONBLOCK | O_CLOEXEC) == 0) {
+        const Locked locked(loop_);
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop_);
+        pressed_ = api->io_new(api, pressPipe_[0], PA_IO_EVENT_INPUT, &CueStreams::onPress, this);
+    }
+}
+
 CueStreams::~CueStreams()
 {
     // Once the library's thread has stopped, nothing else touches the streams and the connection.
     pa_threaded_mainloop_stop(loop_);
+    if (pressed_ != nullptr) {
+        pa_threaded_mainloop_get_api(loop_)->io_free(pressed_);
+    }
+    for (const int end : pressPipe_) {
+        if (end >= 0) {
+            ::close(end);
+        }
+    }
     letGo();
     if (context_ != nullptr) {
         pa_context_set_state_callback(context_, nullptr, nullptr);
@@ -178,29 +218,56 @@ CueStreams::~CueStreams()
     pa_threaded_mainloop_free(loop_);
 }
 
-void CueStreams::silence()
+void CueStreams::wake()
 {
-    std::optional<Pcm16Cue> old; // freed once the lock is let go of
-    const Locked locked(loop_);
-    letGo();
-    old = std::exchange(cue_, std::nullopt);
+    const char press = 0;
+    // A full pipe already holds a wake-up: nothing is lost.
+    [[maybe_unused]] const ssize_t written = ::write(pressPipe_[1], &press, 1);
 }
 
-void CueStreams::play(Pcm16Cue cue)
+void CueStreams::onPress(pa_mainloop_api*, pa_io_event*, int pipe, pa_io_event_flags_t, void* self)
+{
+    auto* streams = static_cast<CueStreams*>(self);
+    char presses[64];
+    while (::read(pipe, presses, sizeof presses) > 0) { }
+    std::string file;
+    std::uint64_t press = 0;
+    {
+        const std::lock_guard lock(streams->requests_->mailbox);
+        file = std::exchange(streams->requests_->file, std::string());
+        press = streams->requests_->latestPress;
+    }
+    if (file.empty()) { // taken with an earlier wake-up
+        return;
+    }
+    streams->letGo();
+    streams->cue_.reset();
+    try {
+        std::thread(lookUpDecodeAndHandOver, streams->requests_, file, press).detach();
+    } catch (const std::system_error& error) {
+        qCInfo(lcSound, "cue %s is silent: %s", file.c_str(), error.what());
+    }
+}
+
+void CueStreams::play(Pcm16Cue cue, std::uint64_t press)
 {
     // A new connection reads the client's configuration from disk: it is made before the lock is taken.
     pa_context* fresh = connected() ? nullptr : newContext();
     std::optional<Pcm16Cue> old; // freed, like an unused connection, once the lock is let go of
     {
         const Locked locked(loop_);
-        letGo();
-        old = std::exchange(cue_, std::move(cue));
-        const pa_context_state_t state = context_ != nullptr ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
-        if (state == PA_CONTEXT_READY) {
-            startStream();
-        } else if (!PA_CONTEXT_IS_GOOD(state)) { // the first cue, or the server went away since the last one
-            connect(fresh != nullptr ? std::exchange(fresh, nullptr) : newContext());
-        } // else still connecting: the cue starts once connected
+        if (requests_->latestPress != press) { // pressed again meanwhile: that press's cue is on its way
+            old = std::move(cue);
+        } else {
+            letGo();
+            old = std::exchange(cue_, std::move(cue));
+            const pa_context_state_t state = context_ != nullptr ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
+            if (state == PA_CONTEXT_READY) {
+                startStream();
+            } else if (!PA_CONTEXT_IS_GOOD(state)) { // the first cue, or the server went away since the last one
+                connect(fresh != nullptr ? std::exchange(fresh, nullptr) : newContext());
+            } // else still connecting: the cue starts once connected
+        }
     }
     if (fresh != nullptr) {
         pa_context_unref(fresh);

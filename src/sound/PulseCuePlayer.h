@@ -14,13 +14,13 @@ struct CueRequests;
 // Plays the cues through the desktop's sound server (PulseAudio, or PipeWire, which serves the same
 // protocol) with its own client library.
 //
-// A press lets go of the cue that sounds and returns: the client library's lock guards only
-// constant-time work. A thread of the press's own then looks the file up, reads and decodes it, and
-// hands the samples to the library's thread, which connects if need be and plays them on a stream
-// of their own. So no press waits for the disk or the server; a newer press, or the player's end,
-// cancels a decoding between blocks, and the end never waits for a thread stuck in a slow read.
-// Nothing starts before the first cue. A server that cannot be reached leaves the cues silent,
-// and the next cue tries again.
+// A press only notes its file and wakes the library's thread: it takes neither the library's lock
+// nor the time to start a thread. The library's thread lets go of the cue that sounds and starts a
+// thread for the press, which looks the file up, reads and decodes it, and hands the samples back
+// to be played on a stream of their own. So no press waits for the disk or the server; a newer
+// press, or the player's end, cancels a decoding between blocks, and the end never waits for a
+// thread stuck in a slow read. Nothing starts before the first cue. A server that cannot be
+// reached leaves the cues silent, and the next cue tries again.
 class PulseCuePlayer final : public CuePlayer {
 public:
     PulseCuePlayer();
