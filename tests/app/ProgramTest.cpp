@@ -50,6 +50,8 @@ struct Program : ::testing::Test { // the program started as from a desktop, in 
         process.setWorkingDirectory(folder.path());
         process.startCommand("env PULSE_SERVER=" + soundServer + " " CORVANTA_EXECUTABLE);
         ASSERT_FALSE((window = find("^ Corvanta $")).isEmpty()) << process.readAllStandardError().data();
+        const QString icons = run("xprop -len 999999 -id " + window + " _NET_WM_ICON"); // what the dock may show
+        EXPECT_TRUE(icons.contains("Icon (256 x 256)")) << "the window's icon has no large size";
     }
     void exitWithOk() // which ends the program, with nothing said on the terminal
     {
