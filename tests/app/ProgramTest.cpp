@@ -50,6 +50,7 @@ struct Program : ::testing::Test { // the program started as from a desktop, in 
         process.setWorkingDirectory(folder.path());
         process.startCommand("env PULSE_SERVER=" + soundServer + " " CORVANTA_EXECUTABLE);
         ASSERT_FALSE((window = find("^ Corvanta $")).isEmpty()) << process.readAllStandardError().data();
+        EXPECT_EQ(run("xdotool search --onlyvisible --class ^corvanta$"), window) << "not the menu entry's class";
         const QString icons = run("xprop -len 999999 -id " + window + " _NET_WM_ICON"); // what the dock may show
         EXPECT_TRUE(icons.contains("Icon (256 x 256)")) << "the window's icon has no large size";
     }
@@ -105,11 +106,13 @@ TEST_F(Program, UnderWestonHelpBringsTheHelpWindowToTheFront)
     weston.startCommand("env " + wayland + "weston --backend=x11-backend.so --use-pixman --width=800 --height=600 "
         + "--socket=corvanta --idle-time=0 --config=" + config.fileName());
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.filePath("corvanta")); }, 10000));
-    process.startCommand(
-        "env -u DISPLAY " + wayland + "QT_QPA_PLATFORM=wayland PULSE_SERVER=unix:/no " CORVANTA_EXECUTABLE);
+    process.startCommand("env -u DISPLAY " + wayland
+        + "QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client PULSE_SERVER=unix:/no " CORVANTA_EXECUTABLE);
     QPoint help, pointer; // Help, found by the main window's title label; weston's pointer moves by small steps only
     ASSERT_TRUE(QTest::qWaitFor([&] { return !(help = findOnScreen(qRgb(255, 192, 128), 369)).isNull(); }, 10000));
     help += {632 - 216, 12};
+    const QByteArray requests = process.readAllStandardError(); // the shell matches the app_id to the menu entry
+    EXPECT_TRUE(requests.contains("set_app_id(\"org.corvanta.Corvanta\")")) << requests.right(2000).data();
     run("xdotool mousemove 0 0");
     const auto press = [&](QPoint to) {
         for (int step = 1; step <= 10; ++step) {

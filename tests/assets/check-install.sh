@@ -19,6 +19,7 @@ actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
 [ "$actual" = "$expected" ] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$actual"))"
 [ "$(sed "s|^$prefix/||" "$build_dir/install_manifest.txt" | sort)" = "$expected" ] || fail "install_manifest.txt differs"
 desktop-file-validate "$prefix"/share/applications/*.desktop
+grep -qx StartupWMClass=corvanta "$prefix"/share/applications/*.desktop || fail "the menu entry names no window class"
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml >/dev/null
 grep -q "<project_license>MIT</project_license>" "$prefix"/share/metainfo/*.xml || fail "the metadata does not say MIT"
 # Every language the program speaks names and describes it in the menu entry and the metadata too.
