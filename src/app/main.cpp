@@ -78,6 +78,7 @@ int main(int argc, char** argv)
     corvanta::TimeMixedRandom random(std::random_device {}());
     corvanta::SystemClock clock;
     corvanta::MainWindow window(random, clock, cues);
+    corvanta::completeProgramIconAfterFirstPaint(window);
     window.show();
     return QApplication::exec();
 }

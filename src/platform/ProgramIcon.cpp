@@ -1,6 +1,9 @@
 #include "ProgramIcon.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QTimer>
+#include <QWidget>
 
 namespace corvanta {
 
@@ -56,6 +59,41 @@ QImage pixelImage()
     return image;
 }
 
+// A zero timer started at the window's first paint event fires once that frame is on the screen.
+class IconCompleter final : public QObject {
+public:
+    explicit IconCompleter(QWidget& window)
+        : QObject(&window)
+        , window_(window)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            window_.removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { complete(); });
+        }
+        return false;
+    }
+
+private:
+    void complete()
+    {
+        QIcon icon;
+        for (const int size : kProgramIconSizes) {
+            icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+        }
+        QApplication::setWindowIcon(icon);
+        window_.setWindowIcon(icon);
+        deleteLater();
+    }
+
+    QWidget& window_;
+};
+
 } // namespace
 
 void paintProgramIcon(QPainter& painter)
@@ -91,11 +129,12 @@ QImage programIconImage(int size)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const int size : kProgramIconSizes) {
-        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
-    }
-    return icon;
+    return QIcon(QPixmap::fromImage(programIconImage()));
+}
+
+void completeProgramIconAfterFirstPaint(QWidget& window)
+{
+    new IconCompleter(window); // owned by the window
 }
 
 } // namespace corvanta

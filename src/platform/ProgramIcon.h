@@ -6,6 +6,7 @@
 #include <array>
 
 class QPainter;
+class QWidget;
 
 namespace corvanta {
 
@@ -15,6 +16,10 @@ inline constexpr std::array<int, 5> kProgramIconSizes {32, 48, 64, 128, 256};
 
 QImage programIconImage(int size = 32); // 24-bit colour
 void paintProgramIcon(QPainter& painter); // the design on a 32 x 32 grid, at the painter's scale
-QIcon programIcon(); // every size
+QIcon programIcon(); // the 32 px image alone, which a window starts with
+
+// Once the window has painted its first frame, gives it and the application the icon in every size, for docks and
+// window switchers. Drawn and sent to the X server before it, the large sizes delayed that frame by about 10 %.
+void completeProgramIconAfterFirstPaint(QWidget& window);
 
 } // namespace corvanta

@@ -52,8 +52,8 @@ struct Program : ::testing::Test { // the program started as from a desktop, in 
         ASSERT_FALSE((window = find("^ Corvanta $")).isEmpty()) << process.readAllStandardError().data();
         const QString windowClass = run("xprop -id " + window + " WM_CLASS"); // the menu entry's StartupWMClass
         EXPECT_TRUE(windowClass.endsWith(", \"corvanta\"")) << windowClass.toStdString();
-        const QString icons = run("xprop -len 999999 -id " + window + " _NET_WM_ICON"); // what the dock may show
-        EXPECT_TRUE(icons.contains("Icon (256 x 256)")) << "the window's icon has no large size";
+        const QString icons = "xprop -len 999999 -id " + window + " _NET_WM_ICON"; // what docks may show, once painted
+        EXPECT_TRUE(QTest::qWaitFor([&] { return run(icons).contains("Icon (256 x 256)"); })) << "no large icon";
     }
     void exitWithOk() // which ends the program, with nothing said on the terminal
     {
