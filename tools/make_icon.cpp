@@ -1,21 +1,43 @@
-// Writes the program's icon as a 32 x 32, 24-bit PNG: make_icon OUTPUT.png
+// Writes the program's icon into an icon theme folder, as PNGs of every size and as SVG:
+//   make_icon FOLDER NAME  writes FOLDER/NxN/apps/NAME.png and FOLDER/scalable/apps/NAME.svg
 #include "platform/ProgramIcon.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFont>
+#include <QPainter>
+#include <QSvgGenerator>
 
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_icon OUTPUT.png\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_icon FOLDER NAME\n");
         return 2;
     }
-    const QString path = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!corvanta::programIconImage().save(path, "PNG")) {
-        std::fprintf(stderr, "make_icon: cannot write %s\n", argv[1]);
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QString name = QString::fromLocal8Bit(argv[2]);
+    bool written = true;
+    for (const int size : corvanta::kProgramIconSizes) {
+        const QString path = QString("%1x%1/apps/%2.png").arg(size).arg(name);
+        written = folder.mkpath(QString("%1x%1/apps").arg(size)) && written;
+        written = corvanta::programIconImage(size).save(folder.filePath(path), "PNG") && written;
+    }
+    written = folder.mkpath("scalable/apps") && written;
+    QSvgGenerator svg;
+    svg.setFileName(folder.filePath("scalable/apps/" + name + ".svg"));
+    svg.setSize(QSize(32, 32));
+    svg.setResolution(96); // the size is written in millimetres: 32 CSS pixels
+    svg.setViewBox(QRect(0, 0, 32, 32));
+    svg.setTitle("Corvanta");
+    svg.setDescription("A triangle of blue pins above the red bars of a binomial histogram");
+    QPainter painter;
+    written = painter.begin(&svg) && written;
+    painter.setFont(QFont("sans-serif", 8)); // written into every group: without it, an invalid size of -1
+    corvanta::paintProgramIcon(painter);
+    written = painter.end() && written;
+    if (!written) {
+        std::fprintf(stderr, "make_icon: cannot write into %s\n", argv[1]);
         return 1;
     }
     return 0;

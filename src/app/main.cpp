@@ -66,6 +66,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(qEnvironmentVariableIsSet("QT_LOGGING_RULES") ? toolkitHandler : quietMessageHandler);
     QApplication::setApplicationName(QStringLiteral("corvanta"));
+    // The desktop shell matches the window to its menu entry by this name under Wayland (the app_id),
+    // and by the application name, the window's class, under X11 (the entry's StartupWMClass).
+    QApplication::setDesktopFileName(QStringLiteral("org.corvanta.Corvanta"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANTA_VERSION));
     QApplication::setWindowIcon(corvanta::programIcon());
     corvanta::registerLayoutFonts();
@@ -75,6 +78,7 @@ int main(int argc, char** argv)
     corvanta::TimeMixedRandom random(std::random_device {}());
     corvanta::SystemClock clock;
     corvanta::MainWindow window(random, clock, cues);
+    corvanta::completeProgramIconAfterFirstPaint(window);
     window.show();
     return QApplication::exec();
 }

@@ -1,60 +1,140 @@
 #include "ProgramIcon.h"
 
-#include <array>
+#include <QApplication>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
 
 namespace corvanta {
 
 namespace {
 
-void fillRect(QImage& image, int x, int y, int width, int height, QRgb colour)
+constexpr int kGrid = 32;
+constexpr QRgb kBackground = qRgb(255, 250, 240);
+constexpr QRgb kPinBlue = qRgb(0, 0, 255);
+constexpr QRgb kBarRed = qRgb(220, 0, 0);
+constexpr QRgb kBarShade = qRgb(140, 0, 0);
+constexpr QRgb kOutline = qRgb(90, 90, 90);
+
+// A triangle of five rows of 2 x 2 pins, four units apart.
+constexpr int kPinRows = 5;
+QRect pin(int row, int index)
 {
-    for (int row = y; row < y + height; ++row) {
-        for (int column = x; column < x + width; ++column) {
+    return {13 - 2 * row + 4 * index, 3 + 3 * row, 2, 2};
+}
+
+// A binomial histogram: seven bars, three units wide with a one-unit gap, the last unit a dark edge.
+constexpr std::array<int, 7> kBarHeights {2, 5, 9, 12, 9, 5, 2};
+QRect bar(std::size_t index)
+{
+    const int height = kBarHeights[index];
+    return {2 + 4 * static_cast<int>(index), 30 - height, 3, height};
+}
+
+void fillRect(QImage& image, const QRect& rect, QRgb colour)
+{
+    for (int row = rect.top(); row <= rect.bottom(); ++row) {
+        for (int column = rect.left(); column <= rect.right(); ++column) {
             image.setPixel(column, row, colour);
         }
     }
 }
 
-} // namespace
-
-QImage programIconImage()
+// Every pixel set by hand: at this size antialiasing would blur the pins.
+QImage pixelImage()
 {
-    constexpr int kSize = 32;
-    const QRgb background = qRgb(255, 250, 240);
-    const QRgb pinBlue = qRgb(0, 0, 255);
-    const QRgb barRed = qRgb(220, 0, 0);
-    const QRgb barShade = qRgb(140, 0, 0);
-    const QRgb outline = qRgb(90, 90, 90);
-
-    QImage image(kSize, kSize, QImage::Format_RGB888);
-    image.fill(background);
-    fillRect(image, 0, 0, kSize, 1, outline);
-    fillRect(image, 0, kSize - 1, kSize, 1, outline);
-    fillRect(image, 0, 0, 1, kSize, outline);
-    fillRect(image, kSize - 1, 0, 1, kSize, outline);
-
-    // Five rows of 2 x 2 pins, four pixels apart, the apex centred.
-    for (int row = 0; row < 5; ++row) {
-        for (int pin = 0; pin <= row; ++pin) {
-            const int x = 15 - 2 * row + 4 * pin;
-            fillRect(image, x - 2, 3 + 3 * row, 2, 2, pinBlue);
+    QImage image(kGrid, kGrid, QImage::Format_RGB888);
+    image.fill(kOutline);
+    fillRect(image, QRect(1, 1, kGrid - 2, kGrid - 2), kBackground);
+    for (int row = 0; row < kPinRows; ++row) {
+        for (int index = 0; index <= row; ++index) {
+            fillRect(image, pin(row, index), kPinBlue);
         }
     }
-
-    // A binomial histogram: seven bars, three pixels wide with a one-pixel gap and a dark edge.
-    constexpr std::array<int, 7> kHeights {2, 5, 9, 12, 9, 5, 2};
-    for (std::size_t bar = 0; bar < kHeights.size(); ++bar) {
-        const int x = 2 + 4 * static_cast<int>(bar);
-        const int height = kHeights[bar];
-        fillRect(image, x, 30 - height, 3, height, barRed);
-        fillRect(image, x + 2, 30 - height, 1, height, barShade);
+    for (std::size_t index = 0; index < kBarHeights.size(); ++index) {
+        const QRect rect = bar(index);
+        fillRect(image, rect, kBarRed);
+        fillRect(image, rect.adjusted(2, 0, 0, 0), kBarShade);
     }
+    return image;
+}
+
+// A zero timer started at the window's first paint event fires once that frame is on the screen.
+class IconCompleter final : public QObject {
+public:
+    explicit IconCompleter(QWidget& window)
+        : QObject(&window)
+        , window_(window)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            window_.removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { complete(); });
+        }
+        return false;
+    }
+
+private:
+    void complete()
+    {
+        QIcon icon;
+        for (const int size : kProgramIconSizes) {
+            icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+        }
+        QApplication::setWindowIcon(icon);
+        window_.setWindowIcon(icon);
+        deleteLater();
+    }
+
+    QWidget& window_;
+};
+
+} // namespace
+
+void paintProgramIcon(QPainter& painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.fillRect(QRect(0, 0, kGrid, kGrid), QColor(kOutline));
+    painter.fillRect(QRect(1, 1, kGrid - 2, kGrid - 2), QColor(kBackground));
+    painter.setBrush(QColor(kPinBlue));
+    for (int row = 0; row < kPinRows; ++row) {
+        for (int index = 0; index <= row; ++index) {
+            painter.drawEllipse(pin(row, index)); // round where there are pixels enough
+        }
+    }
+    for (std::size_t index = 0; index < kBarHeights.size(); ++index) {
+        const QRect rect = bar(index);
+        painter.fillRect(rect, QColor(kBarRed));
+        painter.fillRect(rect.adjusted(2, 0, 0, 0), QColor(kBarShade));
+    }
+}
+
+QImage programIconImage(int size)
+{
+    if (size == kGrid) {
+        return pixelImage();
+    }
+    QImage image(size, size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.scale(double(size) / kGrid, double(size) / kGrid);
+    paintProgramIcon(painter);
     return image;
 }
 
 QIcon programIcon()
 {
     return QIcon(QPixmap::fromImage(programIconImage()));
+}
+
+void completeProgramIconAfterFirstPaint(QWidget& window)
+{
+    new IconCompleter(window); // owned by the window
 }
 
 } // namespace corvanta

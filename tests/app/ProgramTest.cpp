@@ -54,6 +54,10 @@ struct Program : ::testing::Test {
         process.startCommand(QString("env XDG_DATA_HOME=%1 XDG_DATA_DIRS=%1 PULSE_SERVER=%2 " CORVANTA_EXECUTABLE)
                                  .arg(folder.path(), soundServer));
         ASSERT_FALSE((window = find("^ Corvanta $")).isEmpty()) << process.readAllStandardError().data();
+        const QString windowClass = run("xprop -id " + window + " WM_CLASS"); // the menu entry's StartupWMClass
+        EXPECT_TRUE(windowClass.endsWith(", \"corvanta\"")) << windowClass.toStdString();
+        const QString icons = "xprop -len 999999 -id " + window + " _NET_WM_ICON"; // what docks may show, once painted
+        EXPECT_TRUE(QTest::qWaitFor([&] { return run(icons).contains("Icon (256 x 256)"); })) << "no large icon";
     }
     void exitWithOk() // which ends the program, with nothing said on the terminal
     {
@@ -96,11 +100,13 @@ TEST_F(Program, UnderWestonHelpBringsTheHelpWindowToTheFront)
     weston.startCommand("env " + wayland + "weston --backend=x11-backend.so --use-pixman --width=800 --height=600 "
         + "--socket=corvanta --idle-time=0 --config=" + config.fileName());
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.filePath("corvanta")); }, 10000));
-    process.startCommand(
-        "env -u DISPLAY " + wayland + "QT_QPA_PLATFORM=wayland PULSE_SERVER=unix:/no " CORVANTA_EXECUTABLE);
+    process.startCommand("env -u DISPLAY " + wayland
+        + "QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client PULSE_SERVER=unix:/no " CORVANTA_EXECUTABLE);
     QPoint help, pointer; // Help, found by the main window's title label; weston's pointer moves by small steps only
     ASSERT_TRUE(QTest::qWaitFor([&] { return !(help = findOnScreen(qRgb(255, 192, 128), 369)).isNull(); }, 10000));
     help += {632 - 216, 12};
+    const QByteArray requests = process.readAllStandardError(); // the shell matches the app_id to the menu entry
+    EXPECT_TRUE(requests.contains("set_app_id(\"org.corvanta.Corvanta\")")) << requests.right(2000).data();
     run("xdotool mousemove 0 0");
     const auto press = [&](QPoint to) {
         for (int step = 1; step <= 10; ++step) {
