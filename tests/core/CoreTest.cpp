@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <numeric>
+#include <optional>
 #include <set>
 
 using namespace corvanta;
@@ -40,10 +42,6 @@ TEST(Randomness, BinsFollowTheBinomialLawUnderAnyClock)
 
 namespace {
 
-enum class Event { HightSpeed, LowSpeed, Stop, Init, Help, Activation, Tick, ThreeBalls, RunToTheEnd };
-const Event kEvents[] = {Event::HightSpeed, Event::LowSpeed, Event::Stop, Event::Init, Event::Help, Event::Activation,
-    Event::Tick, Event::ThreeBalls, Event::RunToTheEnd};
-
 // After an event a button or the timer is on, off, or as it was.
 enum Flag { Off, On, Same };
 // The ratio row after an event: its heading alone; the heading and the eleven ratios (the heading alone while no ball
@@ -51,7 +49,7 @@ enum Flag { Off, On, Same };
 enum class RatioRow { Heading, Ratios, Same };
 
 struct Outcome {
-    const char* after;
+    std::string after;
     Flag hightSpeed;
     Flag lowSpeed;
     Flag stop;
@@ -79,15 +77,31 @@ const Outcome kOutcomes[] = {
 };
 // clang-format on
 
-const Outcome& outcome(const std::string& after)
-{
-    return *std::ranges::find(kOutcomes, after, &Outcome::after);
-}
+constexpr int kUntilTheEnd = -1;
 
-bool isTicks(Event event)
-{
-    return event == Event::Tick || event == Event::ThreeBalls || event == Event::RunToTheEnd;
-}
+// What can happen to the main window: a button pressed while it is enabled, ticks while the timer runs, an activation
+// at any time.
+struct Event {
+    const char* name;
+    std::optional<Button> button;
+    int ticks; // 0 for a press or an activation
+};
+
+const Event kEvents[] = {
+    {"HightSpeed", Button::Fast, 0},
+    {"LowSpeed", Button::Slow, 0},
+    {"Stop", Button::Stop, 0},
+    {"Init", Button::Init, 0},
+    {"Help", Button::Help, 0},
+    {"activation", std::nullopt, 0},
+    {"a tick", std::nullopt, 1},
+    {"three balls and four rows", std::nullopt, 3 * 11 + 4},
+    {"the run to its end", std::nullopt, kUntilTheEnd},
+};
+
+const std::map<Button, void (RunController::*)()> kHandlers
+    = {{Button::Fast, &RunController::fast}, {Button::Slow, &RunController::slow}, {Button::Stop, &RunController::stop},
+        {Button::Init, &RunController::init}, {Button::Help, &RunController::help}};
 
 // The program from its load and first activation on. Each event is checked against the table and the invariants.
 struct Program {
@@ -103,26 +117,12 @@ struct Program {
 
     const ExperimentState& state() const { return controller.experiment().state(); }
     bool finished() const { return controller.experiment().finished(); }
-
-    // A button while it is enabled, ticks while the timer runs, an activation at any time.
-    bool canTake(Event event)
+    bool canTake(const Event& event)
     {
-        switch (event) {
-        case Event::HightSpeed:
-            return view.enabled[Button::Fast];
-        case Event::LowSpeed:
-            return view.enabled[Button::Slow];
-        case Event::Stop:
-            return view.enabled[Button::Stop];
-        case Event::Init:
-            return view.enabled[Button::Init];
-        case Event::Help:
-            return view.enabled[Button::Help];
-        case Event::Activation:
-            return true;
-        default:
-            return view.stepTimerOn;
+        if (event.button) {
+            return view.enabled[*event.button];
         }
+        return event.ticks == 0 || view.stepTimerOn;
     }
 
     // The buttons and the timer, whether the run is over, whether a ball has landed, whether one is on its way.
@@ -148,65 +148,33 @@ struct Program {
         EXPECT_EQ(view.ballTop, before.ballY);
     }
 
-    void apply(Event event)
+    const Outcome& apply(const Event& event)
     {
-        switch (event) {
-        case Event::HightSpeed:
-            return controller.fast();
-        case Event::LowSpeed:
-            return controller.slow();
-        case Event::Stop:
-            return controller.stop();
-        case Event::Init:
-            return controller.init();
-        case Event::Help:
-            return controller.help();
-        case Event::Activation:
-            return controller.activate();
-        case Event::Tick:
-            return tick();
-        case Event::ThreeBalls:
-            for (int ticks = 0; ticks < 3 * 11 + 4 && view.stepTimerOn; ++ticks) {
+        const bool running = view.stepTimerOn;
+        std::string after = event.name;
+        if (event.button) {
+            (controller.*kHandlers.at(*event.button))();
+        } else if (event.ticks == 0) {
+            controller.activate();
+            if (running) {
+                after = "activation during a run";
+            } else if (finished()) {
+                after = "activation after a finished run";
+            }
+        } else {
+            for (int ticks = 0; view.stepTimerOn && ticks != event.ticks; ++ticks) {
                 tick();
             }
-            return;
-        case Event::RunToTheEnd:
-            while (view.stepTimerOn) {
-                tick();
-            }
-            return;
+            after = finished() ? "the tick that fills a bin" : "ticks, the run going on";
         }
+        return *std::ranges::find(kOutcomes, after, &Outcome::after);
     }
 
-    std::string outcomeName(Event event, bool runningBefore)
-    {
-        switch (event) {
-        case Event::HightSpeed:
-            return "HightSpeed";
-        case Event::LowSpeed:
-            return "LowSpeed";
-        case Event::Stop:
-            return "Stop";
-        case Event::Init:
-            return "Init";
-        case Event::Help:
-            return "Help";
-        case Event::Activation:
-            if (runningBefore) {
-                return "activation during a run";
-            }
-            return finished() ? "activation after a finished run" : "activation";
-        default:
-            return finished() ? "the tick that fills a bin" : "ticks, the run going on";
-        }
-    }
-
-    void take(Event event)
+    void take(const Event& event)
     {
         const test::FakeView before = view;
         const ExperimentState stateBefore = state();
-        apply(event);
-        const Outcome& expected = outcome(outcomeName(event, before.stepTimerOn));
+        const Outcome& expected = apply(event);
         SCOPED_TRACE(expected.after);
         const auto expectFlag = [](Flag flag, bool was, bool is) { EXPECT_EQ(is, flag == Same ? was : flag == On); };
         expectFlag(expected.hightSpeed, before.enabled.at(Button::Fast), view.enabled[Button::Fast]);
@@ -217,37 +185,31 @@ struct Program {
         expectFlag(expected.exit, before.enabled.at(Button::Exit), view.enabled[Button::Exit]);
         expectFlag(expected.stepTimer, before.stepTimerOn, view.stepTimerOn);
         EXPECT_EQ(view.stepIntervalMs, expected.intervalMs == 0 ? before.stepIntervalMs : expected.intervalMs);
-        const std::size_t ratiosShown = state().landed > 0 ? 1 + kBins : 1;
-        switch (expected.ratioRow) {
-        case RatioRow::Heading:
-            EXPECT_EQ(view.ratios.texts.size(), 1u);
-            break;
-        case RatioRow::Ratios:
-            EXPECT_EQ(view.ratios.texts.size(), ratiosShown);
-            break;
-        case RatioRow::Same:
+        if (expected.ratioRow == RatioRow::Same) {
             EXPECT_EQ(view.ratios.texts, before.ratios.texts);
-            break;
+        } else {
+            const bool ratios = expected.ratioRow == RatioRow::Ratios && state().landed > 0;
+            EXPECT_EQ(view.ratios.texts.size(), ratios ? 1u + kBins : 1u);
         }
 
         // Only Init and Help are heard, before what their buttons open.
         std::vector<std::string> heard = before.events;
-        if (event == Event::Init) {
+        if (event.button == Button::Init || event.button == Button::Help) {
             heard.push_back("cue pinpon.wav");
-        } else if (event == Event::Help) {
-            heard.push_back("cue pinpon.wav");
+        }
+        if (event.button == Button::Help) {
             heard.push_back("help");
         }
         EXPECT_EQ(view.events, heard);
 
         // Only ticks move the ball and count; Init puts it back at the start, shown, with nothing counted.
-        if (event == Event::Init) {
+        if (event.button == Button::Init) {
             EXPECT_EQ(state().ballX, kStartX);
             EXPECT_EQ(state().ballY, kStartY);
             EXPECT_EQ(state().landed, 0);
             EXPECT_EQ(view.ballLeft, kStartX);
             EXPECT_EQ(view.ballTop, kStartY);
-        } else if (!isTicks(event)) {
+        } else if (event.ticks == 0) {
             EXPECT_EQ(state().ballX, stateBefore.ballX);
             EXPECT_EQ(state().ballY, stateBefore.ballY);
             EXPECT_EQ(state().binCounts, stateBefore.binCounts);
@@ -263,8 +225,8 @@ struct Program {
 
 } // namespace
 
-// Every event that can happen (a button while enabled, ticks while the timer runs, an activation) in every state
-// reachable that way, a Stop in the middle of a ball after some landings among them.
+// Every event that can happen in every state reachable that way, a Stop in the middle of a ball after some landings
+// among them.
 TEST(RunStates, EveryEventFromEveryReachableStateKeepsTheTableAndTheInvariants)
 {
     std::set<std::vector<int>> seen;
@@ -273,13 +235,13 @@ TEST(RunStates, EveryEventFromEveryReachableStateKeepsTheTableAndTheInvariants)
         const std::vector<Event> path = paths.back();
         paths.pop_back();
         Program program;
-        for (const Event event : path) {
+        for (const Event& event : path) {
             program.take(event);
         }
         if (!seen.insert(program.key()).second) {
             continue;
         }
-        for (const Event event : kEvents) {
+        for (const Event& event : kEvents) {
             if (program.canTake(event)) {
                 std::vector<Event> longer = path;
                 longer.push_back(event);
