@@ -5,6 +5,7 @@
 #include "sound/PulseCuePlayer.h"
 #include "sound/SoundLog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -133,36 +134,21 @@ TEST(CueFiles, AreRefusedWithTheirReason)
     qInstallMessageHandler(nullptr);
 }
 
-// A cue is looked for in the current folder first, then beside the program (here the build's own share/corvanta),
-// then in the desktop's data folders.
+// A cue is looked for in the current folder, then in the program's data folder beside it, then in the desktop's data
+// folders; the first that holds it wins.
 TEST(CueFiles, AreLookedForInTheCurrentFolderThenTheProgramsThenTheDesktops)
 {
-    QTemporaryDir current;
-    QTemporaryDir data;
-    ASSERT_TRUE(QDir(data.path()).mkpath("corvanta"));
-    ASSERT_TRUE(QFile::copy(CORVANTA_CUE_DIR "/pinpon.wav", current.filePath("pinpon.wav")));
-    ASSERT_TRUE(QFile::copy(CORVANTA_CUE_DIR "/pinpon.wav", data.filePath("corvanta/teacher.wav")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    const std::vector<std::string> folders = cueFolders();
+    qputenv("XDG_DATA_HOME", "/home/teacher/.local/share");
+    qputenv("XDG_DATA_DIRS", "/usr/local/share:/usr/share");
+    const std::string program = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    const std::vector<std::string> folders = {"", program + "/../share/corvanta", "/home/teacher/.local/share/corvanta",
+        "/usr/local/share/corvanta", "/usr/share/corvanta"};
+    EXPECT_EQ(cueFolders(), folders);
     qunsetenv("XDG_DATA_HOME");
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(current.path());
-    const struct {
-        const char* file;
-        QString found;
-    } cues[] = {
-        {"pinpon.wav", "pinpon.wav"},
-        {"endpinpon.wav", QDir(CORVANTA_CUE_DIR).canonicalPath() + "/endpinpon.wav"},
-        {"teacher.wav", data.filePath("corvanta/teacher.wav")},
-    };
-    for (const auto& cue : cues) {
-        const std::optional<std::string> found = findCue(cue.file, folders);
-        ASSERT_TRUE(found) << cue.file;
-        EXPECT_EQ(
-            QFileInfo(QString::fromStdString(*found)).canonicalFilePath(), QFileInfo(cue.found).canonicalFilePath());
-    }
-    EXPECT_FALSE(findCue("nowhere.wav", folders));
-    QDir::setCurrent(previous);
+    qunsetenv("XDG_DATA_DIRS");
+    const std::vector<std::string> lookIn = {"/nowhere", CORVANTA_CUE_DIR, "/usr/share/corvanta"};
+    EXPECT_EQ(findCue("endpinpon.wav", lookIn), CORVANTA_CUE_DIR "/endpinpon.wav");
+    EXPECT_EQ(findCue("teacher.wav", lookIn), std::nullopt);
 }
 
 namespace {
