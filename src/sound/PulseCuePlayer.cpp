@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -46,6 +48,17 @@ public:
 private:
     pa_threaded_mainloop* loop_;
 };
+
+// The library's thread and the decoding threads it starts are background work: woken, they wait for a
+// free core rather than preempt the window's thread, which would make a press that wakes them take
+// milliseconds on a busy machine (Linux's SCHED_BATCH; elsewhere they keep the usual policy).
+void runInTheBackground()
+{
+#ifdef SCHED_BATCH
+    const sched_param parameters {};
+    pthread_setschedparam(pthread_self(), SCHED_BATCH, &parameters);
+#endif
+}
 
 } // namespace
 
@@ -228,6 +241,7 @@ void CueStreams::wake()
 void CueStreams::onPress(pa_mainloop_api*, pa_io_event*, int pipe, pa_io_event_flags_t, void* self)
 {
     auto* streams = static_cast<CueStreams*>(self);
+    runInTheBackground();
     char presses[64];
     while (::read(pipe, presses, sizeof presses) > 0) { }
     std::string file;
