@@ -248,15 +248,20 @@ TEST_F(CuePlayerTest, LetsGoOfEveryStreamEvenWhenTheServerRepliesLate)
         << sound.pactl("list short sink-inputs").toStdString();
 }
 
+// After the server comes back, a teacher's own cue (24-bit stereo at 48 kHz, in the current folder) sounds as it
+// should: an A5 of 880 Hz.
 TEST_F(CuePlayerTest, PlaysAgainWhenTheServerComesBackAfterGoingAwayMidCue)
 {
+    ASSERT_TRUE(sox("-n -r 48000 -c 2 -b 24 teacher.wav synth 0.6 sine 880 vol 0.5"));
     PulseCuePlayer player;
     player.play("long.wav");
     ASSERT_TRUE(QTest::qWaitFor([&] { return soundsOnTheServer(); }, 10000));
     sound.stop();
     ASSERT_TRUE(sound.start());
-    player.play("pinpon.wav");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return soundsOnTheServer(); }, 10000));
+    const qint64 before = sound.recordedBytes();
+    player.play("teacher.wav");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound.recordedBytes() > before + 2 * 44100; }, 10000));
+    EXPECT_NEAR(sound.firstToneHz(before), 880, 12);
 }
 
 // The player ends at once while a cue is decoded and while one plays: the decoding thread gives up on its own, and
