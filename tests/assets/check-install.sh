@@ -34,7 +34,9 @@ for size in $sizes; do
     fail "icon not $size x $size RGB"
 done
 file "$icon_dir"/scalable/apps/*.svg | grep -q "SVG Scalable Vector Graphics image" || fail "no SVG icon"
-man -l "$prefix/share/man/man1/corvanta.1.gz" | grep -qw pinpon.wav || fail "the manual page does not name the cues"
+for cue in pinpon.wav endpinpon.wav; do
+  man -l "$prefix/share/man/man1/corvanta.1.gz" | grep -qw "$cue" || fail "the manual page does not name $cue"
+done
 (cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" >/dev/null 2>&1)
 deb=$(echo "$work"/package/*.deb) depends=$(dpkg-deb -f "$work"/package/*.deb Depends)
 [ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "version: $(dpkg-deb -f "$deb" Version)"
