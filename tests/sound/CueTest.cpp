@@ -268,10 +268,13 @@ TEST_F(CuePlayerTest, PlaysAgainWhenTheServerComesBackAfterGoingAwayMidCue)
 // nothing stays on the server.
 TEST_F(CuePlayerTest, EndsWhileACueIsDecodedOrPlays)
 {
+    ASSERT_TRUE(sox("-n -r 96000 -c 2 -b 16 large.wav synth 30 sine 440")); // 11 MiB, tens of milliseconds to decode
     const int threadsBefore = threadCount();
     {
         PulseCuePlayer player;
-        player.play("long.wav");
+        player.play("large.wav");
+        // The library's thread, then the decoding thread.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return threadCount() == threadsBefore + 2; }, 10000));
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return threadCount() == threadsBefore; }, 10000)) << "the decoding went on";
     {
