@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -243,26 +244,24 @@ TEST_F(MainWindowTest, ExitPlaysItsCueThenAsksAndEndsTheProgram)
 }
 
 // Closed by its frame during a run, the main window stops the run; with the help window open the program lives on
-// until that one is closed too. Qt ends a program on its last window's closing only inside its event loop.
+// until that one is closed too. Qt tells of the last window's closing, and ends the program, inside its event loop.
 TEST_F(MainWindowTest, ClosedByItsFrameItStopsTheRunAndTheProgramEndsWithTheHelpWindow)
 {
     click("helpButton");
     QPointer<HelpWindow> help = HelpWindow::open();
     ASSERT_TRUE(activate(&window));
     click("fastButton");
-    bool helpClosed = false;
+    QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
     QTimer::singleShot(0, &window, [&] {
         window.windowHandle()->close(); // as the frame's close button does
         EXPECT_FALSE(timer->isActive()) << "the hidden board runs on";
-        QTimer::singleShot(0, help, [&] {
-            helpClosed = true;
-            help->windowHandle()->close();
-        });
+        EXPECT_EQ(lastWindowClosed.count(), 0) << "the program ends with the help window open";
+        ASSERT_FALSE(help.isNull());
+        help->windowHandle()->close();
+        EXPECT_EQ(lastWindowClosed.count(), 1);
     });
     QTimer::singleShot(10000, &window, [] { QCoreApplication::exit(1); }); // should the program not end
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_TRUE(helpClosed) << "the program ended with the help window open";
-    HelpWindow::closeIfOpen();
 }
 
 // A desktop style as GNOME's dark one, in force before the window is built; the light one comes back at the end.
