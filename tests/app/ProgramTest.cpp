@@ -46,7 +46,7 @@ struct Program : ::testing::Test {
     QProcess process; // killed, if need be, as the test ends
     QString window;
 
-    QString find(const QString& name) { return run("timeout 9 xdotool search --sync --onlyvisible --name \"" + name + '"'); }
+    QString find(QString name) { return run("timeout 9 xdotool search --sync --onlyvisible --name \"" + name + '"'); }
     void click(int x, int y) { run(QString("xdotool mousemove --window %1 %2 %3 click 1").arg(window).arg(x).arg(y)); }
     void start(const QString& soundServer, const QString& executable = CORVANTA_EXECUTABLE)
     {
@@ -71,7 +71,7 @@ struct Program : ::testing::Test {
     }
 };
 
-// Help's chime rises from E5; a recorder listens to the sound server's one sink. Exit is pressed with the help window open.
+// Help's chime rises from E5; a recorder listens to the sound server's one sink. Exit with the help window open.
 TEST_F(Program, HelpAndExitLikeAUserAndTheHelpCueSounds)
 {
     SoundServer sound;
@@ -112,10 +112,11 @@ TEST_F(Program, UnderWestonHelpBringsTheHelpWindowToTheFront)
     process.startCommand("env -u DISPLAY " + wayland
         + "QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client PULSE_SERVER=unix:/no " CORVANTA_EXECUTABLE);
     QPoint title; // the main window's title label, left of Help
-    ASSERT_TRUE(QTest::qWaitFor([&] {
+    const auto titleShown = [&] {
         title = findOnScreen(qRgb(255, 192, 128), 369);
         return !title.isNull();
-    }, 10000));
+    };
+    ASSERT_TRUE(QTest::qWaitFor(titleShown, 10000));
     const QPoint help = title + QPoint(632 - 216, 12);
     const QByteArray requests = process.readAllStandardError(); // the shell matches the app_id to the menu entry
     EXPECT_TRUE(requests.contains("set_app_id(\"org.corvanta.Corvanta\")")) << requests.right(2000).data();
@@ -147,8 +148,8 @@ struct StartFailure {
     const char* display; // DISPLAY
     const char* named;
 };
-const StartFailure kStartFailures[] = {
-    {"nosuchplatform", ":0", "nosuchplatform"}, {"xcb", ":97531", ":97531"}, {"", "", "display"}};
+const StartFailure kStartFailures[]
+    = {{"nosuchplatform", ":0", "nosuchplatform"}, {"xcb", ":97531", ":97531"}, {"", "", "display"}};
 
 TEST(StartUp, FailuresNameTheToolkitsReasonWithAHint)
 {
@@ -156,7 +157,8 @@ TEST(StartUp, FailuresNameTheToolkitsReasonWithAHint)
         QTemporaryDir folder; // what it says on its standard error, then its status: 1, no crash
         const QString said = run(QString("sh -c \"cd %1; QT_QPA_PLATFORM=%2 DISPLAY=%3 %4 2>&1 >/dev/null; echo $?\"")
                                      .arg(folder.path(), failure.platform, failure.display, CORVANTA_EXECUTABLE));
-        EXPECT_TRUE(said.endsWith("\n1") && said.contains(failure.named) && said.contains("hint: ")) << said.toStdString();
+        EXPECT_TRUE(said.endsWith("\n1") && said.contains(failure.named) && said.contains("hint: "))
+            << said.toStdString();
         EXPECT_EQ(run("ls -A " + folder.path()), "") << "no core file, nothing written";
     }
 }

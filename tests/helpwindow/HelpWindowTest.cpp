@@ -29,7 +29,7 @@ const PageLine kPage[] = {{0, ""}, {1, "【Problem】"},
 
 // Each activation clears the white page and prints the lines from its top, one under the other, in IPAPGothic at
 // 11.25 points set 88 % wide (so that the longest line ends inside the page), smooth. Help shows the one help window,
-// restored when it was minimised; Close ends it, and Help then builds it anew with the same page and the focus on Close.
+// restored when it was minimised; Close ends it, and Help builds it anew: the same page, the focus on Close.
 TEST(HelpWindowTest, EveryActivationPrintsTheFifteenLinesOnceOnAWhitePageOfTheOneHelpWindow)
 {
     const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();

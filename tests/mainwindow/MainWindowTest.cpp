@@ -75,7 +75,8 @@ struct MainWindowTest : ::testing::Test {
             painter.setFont(font);
             for (int i = 0; i < texts.size(); ++i) {
                 const float x = i == 0 ? 2.0f : 14.6f + 2 * (i - 1);
-                painter.drawText(QPointF(x * kStripUnitAcross, kStripUnitDown + QFontMetricsF(font).ascent()), texts[i]);
+                painter.drawText(
+                    QPointF(x * kStripUnitAcross, kStripUnitDown + QFontMetricsF(font).ascent()), texts[i]);
             }
         });
     }
@@ -113,7 +114,8 @@ TEST_F(MainWindowTest, StripsShowTheoryAndRatiosUnderTheBinsThroughActivationsAn
         "Ratio from experimental results: bin 1 0.063, bin 2 0.000, bin 3 0.000, bin 4 0.000, bin 5 0.000, "
         "bin 6 0.000, bin 7 0.000, bin 8 0.000, bin 9 0.000, bin 10 0.000, bin 11 0.938");
     EXPECT_EQ(child("board")->accessibleDescription().toStdString(),
-        "bin 1: 1, bin 2: 0, bin 3: 0, bin 4: 0, bin 5: 0, bin 6: 0, bin 7: 0, bin 8: 0, bin 9: 0, bin 10: 0, bin 11: 15");
+        "bin 1: 1, bin 2: 0, bin 3: 0, bin 4: 0, bin 5: 0, bin 6: 0, "
+        "bin 7: 0, bin 8: 0, bin 9: 0, bin 10: 0, bin 11: 15");
     click("slowButton");
     EXPECT_TRUE(stripShows("ratioRow", {"Ratio from experimental results"})) << "a speed button clears the ratios";
     EXPECT_EQ(child("ratioRow")->accessibleDescription(), "Ratio from experimental results");
@@ -226,8 +228,7 @@ TEST_F(MainWindowTest, SpeedButtonsRunTheStepTimerAtTheirIntervalsAndStopStopsIt
 // Exit while the help window is open: its cue, then the box; OK ends the program, and both windows go.
 TEST_F(MainWindowTest, ExitPlaysItsCueThenAsksAndEndsTheProgram)
 {
-    click("helpButton");
-    QPointer<HelpWindow> help = HelpWindow::open(); // the one Help opened
+    QPointer<HelpWindow> help = HelpWindow::open(); // as Help opens it
     ASSERT_TRUE(activate(&window));
     QStringList asked;
     QTimer::singleShot(0, &window, [&] { // inside the box's own event loop
@@ -247,8 +248,7 @@ TEST_F(MainWindowTest, ExitPlaysItsCueThenAsksAndEndsTheProgram)
 // until that one is closed too. Qt tells of the last window's closing, and ends the program, inside its event loop.
 TEST_F(MainWindowTest, ClosedByItsFrameItStopsTheRunAndTheProgramEndsWithTheHelpWindow)
 {
-    click("helpButton");
-    QPointer<HelpWindow> help = HelpWindow::open();
+    QPointer<HelpWindow> help = HelpWindow::open(); // as Help opens it
     ASSERT_TRUE(activate(&window));
     click("fastButton");
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
@@ -289,8 +289,9 @@ TEST_F(DesktopStyles, TheLayoutsColoursStayAndTheStripsFollowTheStyle)
 {
     HelpWindow* help = HelpWindow::open();
     ASSERT_TRUE(QTest::qWaitForWindowActive(help));
-    const QList<QFrame*> ownColours = {window.findChild<QFrame*>("titleLabel"), window.findChild<QFrame*>("countCaption"),
-        window.findChild<QFrame*>("countLabel"), window.findChild<QFrame*>("board"), help->findChild<QFrame*>("page")};
+    const QList<QFrame*> ownColours = {window.findChild<QFrame*>("titleLabel"),
+        window.findChild<QFrame*>("countCaption"), window.findChild<QFrame*>("countLabel"),
+        window.findChild<QFrame*>("board"), help->findChild<QFrame*>("page")};
     QList<QImage> underDark;
     for (QFrame* widget : ownColours) {
         underDark << widget->grab(widget->contentsRect()).toImage();
