@@ -75,8 +75,8 @@ struct MainWindowTest : ::testing::Test {
             painter.setFont(font);
             for (int i = 0; i < texts.size(); ++i) {
                 const float x = i == 0 ? 2.0f : 14.6f + 2 * (i - 1);
-                painter.drawText(
-                    QPointF(x * kStripUnitAcross, kStripUnitDown + QFontMetricsF(font).ascent()), texts[i]);
+                const QPointF baseline(x * kStripUnitAcross, kStripUnitDown + QFontMetricsF(font).ascent());
+                painter.drawText(baseline, texts[i]);
             }
         });
     }
