@@ -1,6 +1,7 @@
 // The real program in a real X window, or under weston nested in it, driven like a user, with and without sound.
 #include "SoundServer.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
@@ -8,8 +9,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <utility>
 
 QString run(const QString& command) // to its end; returns what it printed
 {
@@ -23,12 +22,16 @@ QPoint findOnScreen(QRgb colour, int length) // where a row of exactly `length` 
 {
     const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     for (int y = 0; y < screen.height(); ++y) {
-        for (int x = 0, run = 0; x <= screen.width(); ++x) {
+        int sameColour = 0; // how many such pixels end at x
+        for (int x = 0; x <= screen.width(); ++x) {
             if (x < screen.width() && screen.pixel(x, y) == colour) {
-                ++run;
-            } else if (std::exchange(run, 0) == length) {
+                ++sameColour;
+                continue;
+            }
+            if (sameColour == length) {
                 return {x - length, y};
             }
+            sameColour = 0;
         }
     }
     return {};
@@ -37,23 +40,21 @@ QPoint findOnScreen(QRgb colour, int length) // where a row of exactly `length` 
 const auto helpShown = [] { return !findOnScreen(qRgb(255, 255, 255), 615).isNull(); };
 
 // The program started as from a terminal, in an empty folder, with the desktop's data folders empty too: it finds its
-// cues beside itself.
+// cues beside itself, in ../share/corvanta.
 struct Program : ::testing::Test {
     QTemporaryDir folder;
     QProcess process; // killed, if need be, as the test ends
     QString window;
 
     QString find(QString name) { return run("timeout 9 xdotool search --sync --onlyvisible --name \"" + name + '"'); }
-    void click(int x, int y, const QString& in = {})
-    {
-        run(QString("xdotool mousemove --window %1 %2 %3 click 1").arg(in.isEmpty() ? window : in).arg(x).arg(y));
-    }
-    void start(const QString& soundServer)
+    void click(int x, int y) { run(QString("xdotool mousemove --window %1 %2 %3 click 1").arg(window).arg(x).arg(y)); }
+    void start(const QString& soundServer, const QString& executable = CORVANTA_EXECUTABLE)
     {
         process.setWorkingDirectory(folder.path());
-        process.startCommand(QString("env XDG_DATA_HOME=%1 XDG_DATA_DIRS=%1 PULSE_SERVER=%2 " CORVANTA_EXECUTABLE)
-                                 .arg(folder.path(), soundServer));
-        ASSERT_FALSE((window = find("^ Corvanta $")).isEmpty()) << process.readAllStandardError().data();
+        process.startCommand(QString("env XDG_DATA_HOME=%1 XDG_DATA_DIRS=%1 PULSE_SERVER=%2 %3")
+                                 .arg(folder.path(), soundServer, executable));
+        window = find("^ Corvanta $");
+        ASSERT_FALSE(window.isEmpty()) << process.readAllStandardError().data();
         const QString windowClass = run("xprop -id " + window + " WM_CLASS"); // the menu entry's StartupWMClass
         EXPECT_TRUE(windowClass.endsWith(", \"corvanta\"")) << windowClass.toStdString();
         const QString icons = "xprop -len 999999 -id " + window + " _NET_WM_ICON"; // what docks may show, once painted
@@ -61,6 +62,7 @@ struct Program : ::testing::Test {
     }
     void exitWithOk() // which ends the program, with nothing said on the terminal
     {
+        run("xdotool windowactivate --sync " + window); // over the help window, which covers Exit
         click(120, 12);
         run("xdotool windowactivate --sync " + find("^Corvanta$") + " key Return");
         ASSERT_TRUE(process.waitForFinished(10000)) << "OK did not end the program";
@@ -69,7 +71,7 @@ struct Program : ::testing::Test {
     }
 };
 
-// Help's chime rises from E5; a recorder listens to the sound server's one sink.
+// Help's chime rises from E5; a recorder listens to the sound server's one sink. Exit with the help window open.
 TEST_F(Program, HelpAndExitLikeAUserAndTheHelpCueSounds)
 {
     SoundServer sound;
@@ -78,14 +80,21 @@ TEST_F(Program, HelpAndExitLikeAUserAndTheHelpCueSounds)
     const qint64 beforeHelp = sound.recordedBytes();
     click(632, 12); // Help
     ASSERT_TRUE(QTest::qWaitFor([&] { return sound.recordedBytes() > beforeHelp + 2 * 44100; }, 10000));
-    click(600, 12, find("Help")); // its Close, for it stands over Exit
     ASSERT_NO_FATAL_FAILURE(exitWithOk());
     EXPECT_NEAR(sound.firstToneHz(beforeHelp), 659, 12);
 }
 
+// Without its cue files, in the current folder, beside the program (a copy of it alone in a folder) or in the desktop's
+// data folders, and without a sound server, the program is silent and otherwise the same: Help opens its window, and
+// Exit asks and ends the program.
 TEST_F(Program, WithoutASoundServerTheCuesSayNothing)
 {
-    ASSERT_NO_FATAL_FAILURE(start("unix:/nonexistent"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("bin"));
+    const QString alone = folder.filePath("bin/corvanta"); // no ../share/corvanta
+    ASSERT_TRUE(QFile::copy(CORVANTA_EXECUTABLE, alone));
+    ASSERT_NO_FATAL_FAILURE(start("unix:/nonexistent", alone));
+    click(632, 12); // Help
+    ASSERT_FALSE(find("Help").isEmpty()) << "no help window";
     ASSERT_NO_FATAL_FAILURE(exitWithOk());
 }
 
@@ -102,18 +111,24 @@ TEST_F(Program, UnderWestonHelpBringsTheHelpWindowToTheFront)
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.filePath("corvanta")); }, 10000));
     process.startCommand("env -u DISPLAY " + wayland
         + "QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client PULSE_SERVER=unix:/no " CORVANTA_EXECUTABLE);
-    QPoint help, pointer; // Help, found by the main window's title label; weston's pointer moves by small steps only
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !(help = findOnScreen(qRgb(255, 192, 128), 369)).isNull(); }, 10000));
-    help += {632 - 216, 12};
+    QPoint title; // the main window's title label, left of Help
+    const auto titleShown = [&] {
+        title = findOnScreen(qRgb(255, 192, 128), 369);
+        return !title.isNull();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(titleShown, 10000));
+    const QPoint help = title + QPoint(632 - 216, 12);
     const QByteArray requests = process.readAllStandardError(); // the shell matches the app_id to the menu entry
     EXPECT_TRUE(requests.contains("set_app_id(\"org.corvanta.Corvanta\")")) << requests.right(2000).data();
     run("xdotool mousemove 0 0");
+    QPoint pointer; // weston's pointer moves by small steps only
     const auto press = [&](QPoint to) {
         for (int step = 1; step <= 10; ++step) {
             const QPoint at = pointer + (to - pointer) * step / 10;
             run(QString("xdotool mousemove %1 %2").arg(at.x()).arg(at.y()));
         }
-        run("xdotool click 1"), pointer = to;
+        run("xdotool click 1");
+        pointer = to;
     };
     press(help);
     ASSERT_TRUE(QTest::qWaitFor(helpShown)) << "no help window";
@@ -127,14 +142,23 @@ TEST_F(Program, UnderWestonHelpBringsTheHelpWindowToTheFront)
     EXPECT_TRUE(QTest::qWaitFor(helpShown)) << "Help left it minimised";
 }
 
+// A platform or a display that cannot be had, and what the message must name.
+struct StartFailure {
+    const char* platform; // QT_QPA_PLATFORM
+    const char* display; // DISPLAY
+    const char* named;
+};
+const StartFailure kStartFailures[]
+    = {{"nosuchplatform", ":0", "nosuchplatform"}, {"xcb", ":97531", ":97531"}, {"", "", "display"}};
+
 TEST(StartUp, FailuresNameTheToolkitsReasonWithAHint)
 {
-    for (const auto& [platform, display, named] : {std::tuple {"nosuchplatform", ":0", "nosuchplatform"},
-             std::tuple {"xcb", ":97531", ":97531"}, std::tuple {"", "", "display"}}) {
+    for (const StartFailure& failure : kStartFailures) {
         QTemporaryDir folder; // what it says on its standard error, then its status: 1, no crash
         const QString said = run(QString("sh -c \"cd %1; QT_QPA_PLATFORM=%2 DISPLAY=%3 %4 2>&1 >/dev/null; echo $?\"")
-                                     .arg(folder.path(), platform, display, CORVANTA_EXECUTABLE));
-        EXPECT_TRUE(said.endsWith("\n1") && said.contains(named) && said.contains("hint: ")) << said.toStdString();
+                                     .arg(folder.path(), failure.platform, failure.display, CORVANTA_EXECUTABLE));
+        EXPECT_TRUE(said.endsWith("\n1") && said.contains(failure.named) && said.contains("hint: "))
+            << said.toStdString();
         EXPECT_EQ(run("ls -A " + folder.path()), "") << "no core file, nothing written";
     }
 }
@@ -143,8 +167,10 @@ TEST(StartUp, FailuresNameTheToolkitsReasonWithAHint)
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    QProcess xvfb, windowManager;
-    xvfb.setStandardErrorFile(QProcess::nullDevice()), windowManager.setStandardErrorFile(QProcess::nullDevice());
+    QProcess xvfb;
+    QProcess windowManager;
+    xvfb.setStandardErrorFile(QProcess::nullDevice());
+    windowManager.setStandardErrorFile(QProcess::nullDevice());
     xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
     xvfb.waitForReadyRead(10000);
     ::setenv("DISPLAY", (":" + xvfb.readAllStandardOutput().trimmed()).constData(), 1);
