@@ -37,11 +37,12 @@ void Experiment::step()
     // The sprite shows where the previous tick left the ball.
     view_.moveBall(state_.ballX, state_.ballY);
     random_.reseed(clock_.secondsSinceMidnight());
-    // In double 2r + 1 is exact, so the largest float below 1 gives 2, never 3.
-    state_.turn = static_cast<int>(std::floor(2.0 * static_cast<double>(random_.next()) + 1.0));
+    // In double 2r + 1 is exact, so the largest float below 1 gives 2, never 3. Turn 1 goes one
+    // column right, 2 one column left.
+    const int turn = static_cast<int>(std::floor(2.0 * static_cast<double>(random_.next()) + 1.0));
 
     if (state_.ballY < kBottomY) {
-        state_.ballX += state_.turn == 1 ? 1.0f : -1.0f;
+        state_.ballX += turn == 1 ? 1.0f : -1.0f;
         state_.ballY += 1.0f;
         return;
     }

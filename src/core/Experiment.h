@@ -30,7 +30,6 @@ inline constexpr float kHeadingX = 2.0f;
 struct ExperimentState {
     float ballX = 0.0f; // the ball sprite's left edge
     float ballY = 0.0f; // and its top edge
-    int turn = 0; // the latest draw: 1 one column right, 2 one column left
     std::array<int, kBins> binCounts {}; // bins 1..11, at most kBinCapacity each
     int landed = 0; // balls landed since the last reset, at most 20 + 10 * 19
 
