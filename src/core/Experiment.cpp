@@ -32,7 +32,7 @@ void Experiment::reset()
     view_.showBinCounts(state_.binCounts);
 }
 
-void Experiment::step()
+bool Experiment::step()
 {
     // The sprite shows where the previous tick left the ball.
     view_.moveBall(state_.ballX, state_.ballY);
@@ -44,13 +44,14 @@ void Experiment::step()
     if (state_.ballY < kBottomY) {
         state_.ballX += turn == 1 ? 1.0f : -1.0f;
         state_.ballY += 1.0f;
-        return;
+        return false;
     }
     ++state_.landed;
     view_.setCount(std::to_string(state_.landed));
-    tallyLanding(binAt(state_.ballX));
+    const bool runOver = tallyLanding(binAt(state_.ballX));
     state_.ballX = kStartX;
     state_.ballY = kStartY;
+    return runOver;
 }
 
 int Experiment::binAt(float ballX)
@@ -65,40 +66,19 @@ int Experiment::binAt(float ballX)
     return kBins;
 }
 
-void Experiment::tallyLanding(int bin)
+bool Experiment::tallyLanding(int bin)
 {
     int& count = state_.binCounts.at(static_cast<std::size_t>(bin - 1));
     assert(count < kBinCapacity && state_.landed <= kBinCapacity + (kBins - 1) * (kBinCapacity - 1));
     ++count;
     view_.setMarkerVisible(bin, count, true);
     view_.showBinCounts(state_.binCounts);
-    if (count == kBinCapacity) {
-        endRun();
+    if (count < kBinCapacity) {
+        return false;
     }
-}
-
-void Experiment::endRun()
-{
-    view_.setStepTimerEnabled(false);
     view_.setBallVisible(false);
-    view_.setButtonEnabled(Button::Fast, false);
-    view_.setButtonEnabled(Button::Stop, false);
-    view_.setButtonEnabled(Button::Exit, true);
-    view_.setButtonEnabled(Button::Init, true);
-    view_.setButtonEnabled(Button::Slow, false);
     printRatios();
-}
-
-void Experiment::stopRun()
-{
-    view_.setStepTimerEnabled(false);
-    view_.setButtonEnabled(Button::Fast, true);
-    view_.setButtonEnabled(Button::Stop, false);
-    view_.setButtonEnabled(Button::Exit, true);
-    view_.setButtonEnabled(Button::Init, true);
-    view_.setButtonEnabled(Button::Help, true);
-    view_.setButtonEnabled(Button::Slow, true);
-    printRatios();
+    return true;
 }
 
 void Experiment::printRatios()

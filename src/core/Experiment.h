@@ -36,8 +36,8 @@ struct ExperimentState {
     int binCount(int bin) const { return binCounts.at(static_cast<std::size_t>(bin - 1)); }
 };
 
-// The falling-ball experiment: the ball step on each timer tick, the landing tally, the two ways a
-// run comes to rest (a full bin, Stop) and the readout of the ratios.
+// The falling-ball experiment: the ball step on each timer tick, the landing tally, the end of a run
+// and the readout of the ratios. Which buttons can be pressed is the run controller's.
 class Experiment {
 public:
     Experiment(MainView& view, RandomSource& random, Clock& clock);
@@ -48,22 +48,22 @@ public:
 
     // Ball at the start, nothing counted.
     void reset();
-    // One tick: shows the ball, draws a turn, then moves the ball one row down or lands it.
-    void step();
-    void stopRun();
+    // One tick: shows the ball, draws a turn, then moves the ball one row down or lands it. Returns
+    // true when the landing filled a bin: the run is over, the ball hidden and the ratios printed.
+    bool step();
 
     void showRatioHeading();
     // Clears the ratio row down to its heading.
     void resetRatioReadout();
+    // The eleven ratios beside the heading; none before the first landing.
+    void printRatios();
 
     // The bin that a ball landing at this x falls into.
     static int binAt(float ballX);
     static float column(int bin) { return 14.6f + static_cast<float>(2 * (bin - 1)); }
 
 private:
-    void tallyLanding(int bin);
-    void endRun();
-    void printRatios();
+    bool tallyLanding(int bin);
 
     MainView& view_;
     RandomSource& random_;

@@ -3,9 +3,50 @@
 #include "CuePlayer.h"
 #include "MainView.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace corvanta {
 
 namespace {
+
+// A button or the step timer after an event: enabled, disabled, or as it was.
+enum Flag { Off, On, Same };
+
+struct ButtonRule {
+    RunEvent after;
+    Flag fast;
+    Flag stop;
+    Flag exit;
+    Flag init;
+    Flag help;
+    Flag slow;
+    Flag stepTimer;
+    int intervalMs; // 0: as it was
+};
+
+// The buttons and the step timer after each event. Help changes none of them. The buttons are set
+// from left to right, in their Tab order: one disabled while it has the focus hands the focus on to
+// the next one enabled at that moment, as a user tabbing would.
+// clang-format off
+constexpr ButtonRule kButtonRules[] = {
+    // after                           HightSpeed Stop  Exit  Init  Help  LowSpeed timer interval
+    // As laid out; the layout's interval is never used, both speed buttons set their own.
+    {RunEvent::Load,                   On,        On,   On,   On,   On,   On,      Off,  150},
+    {RunEvent::Activation,             Same,      Off,  Same, Off,  Same, Same,    Same, 0},
+    // After a finished run Init is the only way to a new one (the speed buttons and Help are off): it
+    // stays enabled, or the user could only quit.
+    {RunEvent::ActivationAfterTheEnd,  Same,      Off,  Same, On,   Same, Same,    Same, 0},
+    // During a run the buttons stay as the speed button set them: with Stop disabled, a run could
+    // neither be stopped nor quit until a bin fills.
+    {RunEvent::ActivationDuringARun,   Same,      Same, Same, Same, Same, Same,    Same, 0},
+    {RunEvent::Fast,                   Off,       On,   Off,  Off,  Off,  On,      On,   50},
+    {RunEvent::Slow,                   On,        On,   Off,  Off,  Off,  Off,     On,   300},
+    {RunEvent::Stop,                   On,        Off,  On,   On,   On,   On,      Off,  0},
+    {RunEvent::BinFull,                Off,       Off,  On,   On,   Same, Off,     Off,  0},
+    {RunEvent::Init,                   On,        Off,  On,   Off,  Same, On,      Same, 0},
+};
+// clang-format on
 
 constexpr Rgb kLatticeBlue {0, 0, 255};
 constexpr Rgb kBinBlack {0, 0, 0};
@@ -50,6 +91,7 @@ RunController::RunController(MainView& view, RandomSource& random, Clock& clock,
 
 void RunController::load()
 {
+    setButtons(RunEvent::Load);
     experiment_.reset();
 }
 
@@ -58,12 +100,10 @@ void RunController::activate()
     drawBoard(view_.board());
     view_.moveBall(experiment_.state().ballX, experiment_.state().ballY);
     view_.setCount(std::to_string(experiment_.state().landed));
-    // During a run the buttons stay as the speed button set them: with Stop disabled, a run could
-    // neither be stopped nor quit until a bin fills. After a finished run Init is the only way to a
-    // new one (the speed buttons and Help are off): it stays enabled, or the user could only quit.
-    if (!running_) {
-        view_.setButtonEnabled(Button::Stop, false);
-        view_.setButtonEnabled(Button::Init, experiment_.finished());
+    if (running_) {
+        setButtons(RunEvent::ActivationDuringARun);
+    } else {
+        setButtons(experiment_.finished() ? RunEvent::ActivationAfterTheEnd : RunEvent::Activation);
     }
     Surface& theory = view_.theoryRow();
     theory.printAt(kHeadingX, kRowY, view_.heading(Heading::Theory));
@@ -76,38 +116,34 @@ void RunController::activate()
 
 void RunController::step()
 {
-    experiment_.step();
-    running_ = !experiment_.finished();
+    if (experiment_.step()) {
+        running_ = false;
+        setButtons(RunEvent::BinFull);
+    }
 }
 
 void RunController::stop()
 {
     running_ = false;
-    experiment_.stopRun();
+    setButtons(RunEvent::Stop);
+    experiment_.printRatios();
 }
 
-void RunController::startRun(int intervalMs, bool fastEnabled, bool slowEnabled)
+void RunController::startRun(RunEvent speed)
 {
     running_ = true;
-    view_.setStepTimerEnabled(true);
-    view_.setStepInterval(intervalMs);
-    view_.setButtonEnabled(Button::Fast, fastEnabled);
-    view_.setButtonEnabled(Button::Stop, true);
-    view_.setButtonEnabled(Button::Exit, false);
-    view_.setButtonEnabled(Button::Init, false);
-    view_.setButtonEnabled(Button::Help, false);
-    view_.setButtonEnabled(Button::Slow, slowEnabled);
+    setButtons(speed);
     experiment_.resetRatioReadout();
 }
 
 void RunController::fast()
 {
-    startRun(kFastIntervalMs, false, true);
+    startRun(RunEvent::Fast);
 }
 
 void RunController::slow()
 {
-    startRun(kSlowIntervalMs, true, false);
+    startRun(RunEvent::Slow);
 }
 
 void RunController::init()
@@ -117,11 +153,7 @@ void RunController::init()
     view_.setBallVisible(true);
     view_.moveBall(experiment_.state().ballX, experiment_.state().ballY);
     view_.setCount(std::to_string(experiment_.state().landed));
-    view_.setButtonEnabled(Button::Fast, true);
-    view_.setButtonEnabled(Button::Stop, false);
-    view_.setButtonEnabled(Button::Exit, true);
-    view_.setButtonEnabled(Button::Init, false);
-    view_.setButtonEnabled(Button::Slow, true);
+    setButtons(RunEvent::Init);
     experiment_.resetRatioReadout();
     view_.setBusy(true);
     // Level by level across the bins, every marker whether shown or not.
@@ -144,6 +176,24 @@ void RunController::exit()
     cues_.play(kExitCue);
     view_.confirmExit(); // its only answer is OK
     view_.endProgram();
+}
+
+void RunController::setButtons(RunEvent after)
+{
+    const ButtonRule& rule = *std::ranges::find(kButtonRules, after, &ButtonRule::after);
+    if (rule.stepTimer != Same) {
+        view_.setStepTimerEnabled(rule.stepTimer == On);
+    }
+    if (rule.intervalMs != 0) {
+        view_.setStepInterval(rule.intervalMs);
+    }
+    const std::pair<Button, Flag> buttons[] = {{Button::Fast, rule.fast}, {Button::Stop, rule.stop},
+        {Button::Exit, rule.exit}, {Button::Init, rule.init}, {Button::Help, rule.help}, {Button::Slow, rule.slow}};
+    for (const auto& [button, flag] : buttons) {
+        if (flag != Same) {
+            view_.setButtonEnabled(button, flag == On);
+        }
+    }
 }
 
 } // namespace corvanta

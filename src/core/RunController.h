@@ -7,8 +7,12 @@ namespace corvanta {
 class CuePlayer;
 class Surface;
 
+// What sets the buttons and the step timer.
+enum class RunEvent { Load, Activation, ActivationAfterTheEnd, ActivationDuringARun, Fast, Slow, Stop, BinFull, Init };
+
 // The main window's handlers, free of the toolkit: its load and activation, the timer tick and the
-// six buttons. Which buttons are enabled is the whole run state (ready, running, stopped, finished).
+// six buttons. Which buttons are enabled is the whole run state (ready, running, stopped, finished):
+// kButtonRules in RunController.cpp says what each event leaves them.
 class RunController {
 public:
     RunController(MainView& view, RandomSource& random, Clock& clock, CuePlayer& cues);
@@ -29,7 +33,8 @@ public:
     void exit();
 
 private:
-    void startRun(int intervalMs, bool fastEnabled, bool slowEnabled);
+    void setButtons(RunEvent after);
+    void startRun(RunEvent speed);
 
     MainView& view_;
     CuePlayer& cues_;
@@ -41,8 +46,6 @@ private:
 // then the eleven black bins.
 void drawBoard(Surface& board);
 
-inline constexpr int kFastIntervalMs = 50;
-inline constexpr int kSlowIntervalMs = 300;
 inline constexpr char kInitHelpCue[] = "pinpon.wav";
 inline constexpr char kExitCue[] = "endpinpon.wav";
 

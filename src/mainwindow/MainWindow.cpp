@@ -85,7 +85,6 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, CuePlayer& cues)
 
     stepTimer_.setParent(this);
     stepTimer_.setObjectName(QStringLiteral("stepTimer"));
-    stepTimer_.setInterval(kStepTimerStoredInterval);
     connect(&stepTimer_, &QTimer::timeout, this, [this] { controller_.step(); });
     connect(&ProgramActivation::instance(), &ProgramActivation::activated, this, [this](QWidget* window) {
         if (window == this) {

@@ -83,7 +83,4 @@ constexpr int markerTop(int level)
     return 5640 - 120 * (level - 1);
 }
 
-// The timer's interval before either speed button sets its own.
-inline constexpr int kStepTimerStoredInterval = 150;
-
 } // namespace corvanta
