@@ -32,6 +32,7 @@ struct NoView final : corvanta::MainView, corvanta::CuePlayer {
     void setMarkerVisible(int, int, bool) override { }
     void setCount(std::string_view) override { }
     void showBinCounts(std::span<const int>) override { }
+    void showStripTexts(corvanta::Heading, std::span<const std::string>) override { }
     std::string heading(corvanta::Heading) override { return {}; }
     std::string decimalSign() override { return "."; }
     void setButtonEnabled(corvanta::Button, bool) override { }

@@ -89,9 +89,13 @@ void Experiment::printRatios()
         return;
     }
     const std::string decimalSign = view_.decimalSign();
+    std::array<std::string, kBins> ratios;
     for (int bin = 1; bin <= kBins; ++bin) {
-        view_.ratioRow().printAt(column(bin), kRowY, ratioText(state_.binCount(bin), total, decimalSign));
+        std::string& ratio = ratios.at(static_cast<std::size_t>(bin - 1));
+        ratio = ratioText(state_.binCount(bin), total, decimalSign);
+        view_.ratioRow().printAt(column(bin), kRowY, ratio);
     }
+    view_.showStripTexts(Heading::Ratio, ratios);
 }
 
 void Experiment::showRatioHeading()
@@ -103,6 +107,7 @@ void Experiment::resetRatioReadout()
 {
     view_.ratioRow().clear();
     showRatioHeading();
+    view_.showStripTexts(Heading::Ratio, {});
 }
 
 std::string thousandthsText(int thousandths, std::string_view decimalSign)

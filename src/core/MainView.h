@@ -29,6 +29,9 @@ public:
     virtual void setCount(std::string_view text) = 0;
     // The balls in bins 1..11, for whoever cannot see the markers: after each landing and reset.
     virtual void showBinCounts(std::span<const int> counts) = 0;
+    // The texts a strip shows under bins 1..11 (none: its heading alone), for whoever cannot see the
+    // strip: after each print of its values and each clear.
+    virtual void showStripTexts(Heading strip, std::span<const std::string> texts) = 0;
     // In UTF-8, ready to print.
     virtual std::string heading(Heading which) = 0;
     // The decimal sign of the strips' numbers, as the user's language writes it: "." or ",".

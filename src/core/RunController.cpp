@@ -93,6 +93,7 @@ void RunController::load()
 {
     setButtons(RunEvent::Load);
     experiment_.reset();
+    view_.showStripTexts(Heading::Ratio, {}); // nothing measured yet
 }
 
 void RunController::activate()
@@ -108,9 +109,13 @@ void RunController::activate()
     Surface& theory = view_.theoryRow();
     theory.printAt(kHeadingX, kRowY, view_.heading(Heading::Theory));
     const std::string decimalSign = view_.decimalSign();
+    std::array<std::string, kBins> probabilities;
     for (int bin = 1; bin <= kBins; ++bin) {
-        theory.printAt(Experiment::column(bin), kRowY, thousandthsText(kTheoryThousandths[bin - 1], decimalSign));
+        std::string& probability = probabilities.at(static_cast<std::size_t>(bin - 1));
+        probability = thousandthsText(kTheoryThousandths[bin - 1], decimalSign);
+        theory.printAt(Experiment::column(bin), kRowY, probability);
     }
+    view_.showStripTexts(Heading::Theory, probabilities);
     experiment_.showRatioHeading();
 }
 

@@ -176,9 +176,6 @@ void MainWindow::buildControls()
     theoryRow_ = findChild<SurfaceWidget*>(QStringLiteral("theoryRow"));
     ratioRow_ = findChild<SurfaceWidget*>(QStringLiteral("ratioRow"));
     countLabel_ = findChild<QLabel*>(QStringLiteral("countLabel"));
-    for (SurfaceWidget* row : {theoryRow_, ratioRow_}) {
-        connect(row, &SurfaceWidget::textChanged, this, [this, row] { describeRow(row); });
-    }
 
     std::ranges::sort(tabOrder);
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
@@ -329,26 +326,19 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void MainWindow::describeRow(SurfaceWidget* row)
+void MainWindow::showStripTexts(Heading strip, std::span<const std::string> texts)
 {
     // "Ratio from experimental results: bin 1 0.001, bin 2 0.010, ..."
-    auto texts = row->printedTexts();
-    std::ranges::sort(texts, {}, &SurfaceWidget::PrintedText::x);
-    QString description;
+    QString description = QString::fromStdString(heading(strip));
     QStringList values;
-    for (const auto& printed : texts) {
-        const int bin = qRound((printed.x - Experiment::column(1)) / 2.0f) + 1;
-        if (bin >= 1 && bin <= kBins && printed.x > kHeadingX) {
-            values << tr("bin %1 %2").arg(bin).arg(printed.text);
-        } else {
-            description += printed.text;
-        }
+    for (std::size_t bin = 0; bin < texts.size(); ++bin) {
+        values << tr("bin %1 %2").arg(bin + 1).arg(QString::fromStdString(texts[bin]));
     }
     if (!values.isEmpty()) {
         //: A strip as a screen reader reads it: its heading, then its values.
         description = tr("%1: %2").arg(description, values.join(listSeparator()));
     }
-    row->describe(description);
+    (strip == Heading::Theory ? theoryRow_ : ratioRow_)->describe(description);
 }
 
 void MainWindow::showBinCounts(std::span<const int> counts)

@@ -33,6 +33,7 @@ public:
     void setMarkerVisible(int bin, int level, bool visible) override;
     void setCount(std::string_view text) override;
     void showBinCounts(std::span<const int> counts) override;
+    void showStripTexts(Heading strip, std::span<const std::string> texts) override;
     std::string heading(Heading which) override;
     std::string decimalSign() override;
     void setButtonEnabled(Button button, bool enabled) override;
@@ -51,7 +52,6 @@ protected:
 private:
     void buildControls();
     QFrame* binMarker(int bin, int level);
-    void describeRow(SurfaceWidget* row);
     static QString listSeparator();
 
     std::array<QPushButton*, 6> buttons_ {}; // by Button

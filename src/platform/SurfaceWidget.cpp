@@ -112,7 +112,6 @@ void SurfaceWidget::clear()
     cursorX_ = cursorY_ = 0.0f;
     printed_.clear();
     update(contentsRect());
-    emit textChanged();
 }
 
 void SurfaceWidget::moveCursor(float x, float y)
@@ -134,7 +133,6 @@ void SurfaceWidget::printLine(std::string_view text)
         } else {
             printed_.append({cursorX_, cursorY_, line});
         }
-        emit textChanged();
     }
     cursorX_ = 0.0f;
     cursorY_ = static_cast<float>(cursorY_ + QFontMetricsF(textFont_, &image_).height() / unitDownPixels_);

@@ -43,7 +43,7 @@ public:
     // A point in user units, in this widget's coordinates.
     QPoint toWidget(float x, float y) const;
 
-    // What stands printed since the last clear, one entry per place: what a screen reader reads.
+    // What stands printed since the last clear, one entry per place, as a new style prints it again.
     struct PrintedText {
         float x;
         float y;
@@ -52,10 +52,6 @@ public:
     const QList<PrintedText>& printedTexts() const { return printed_; }
     // What a screen reader reads of the surface; it is told only when that changes.
     void describe(const QString& description);
-
-signals:
-    // After every clear and print.
-    void textChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -62,6 +62,7 @@ struct FakeView final : MainView, CuePlayer, RandomSource, Clock {
     void setMarkerVisible(int bin, int level, bool shown) override { markers.at(bin - 1).set(level - 1, shown); }
     void setCount(std::string_view text) override { count = text; }
     void showBinCounts(std::span<const int>) override { }
+    void showStripTexts(Heading, std::span<const std::string>) override { }
     std::string heading(Heading which) override { return which == Heading::Theory ? "theory" : "ratio"; }
     std::string decimalSign() override { return "."; }
     void setButtonEnabled(Button button, bool on) override { enabled[button] = on; }
