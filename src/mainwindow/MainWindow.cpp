@@ -20,17 +20,11 @@
 #include <QShowEvent>
 
 #include <algorithm>
-#include <map>
 #include <optional>
 
 namespace corvanta {
 
 namespace {
-
-// The buttons by their place in the layout table.
-const std::map<std::string_view, Button> kButtonNames
-    = {{"fastButton", Button::Fast}, {"slowButton", Button::Slow}, {"stopButton", Button::Stop},
-        {"initButton", Button::Init}, {"helpButton", Button::Help}, {"exitButton", Button::Exit}};
 
 // The strips' text: 11 pixels of the layout's face set a little narrower (88 %), so that neighbouring
 // values keep about 6 blank pixels between them while the digits stay 8 pixels tall. A wider face
@@ -54,6 +48,15 @@ QFont stripFont(double unitAcrossPixels, const QStringList& headings, const QStr
         }
     }
     return font;
+}
+
+QLabel* newLabel(const QString& caption, QWidget* window)
+{
+    auto* label = new QLabel(caption, window);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 QFrame* redSquare(QWidget* board, int leftTwips, int topTwips)
@@ -99,56 +102,48 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildControls()
 {
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    std::optional<QFont> rowFont; // both rows share one scale, so one fitted font
+    QLabel* title = nullptr;
+    std::optional<QFont> stripText; // both strips share one scale, so one fitted font
+    const auto newStrip = [this, &stripText](const ControlRow& control) {
+        auto* strip = new SurfaceWidget(this, control.unitAcrossTwips, control.unitDownTwips);
+        if (!stripText) {
+            stripText = stripFont(control.unitAcrossTwips / kTwipsPerPixel, {tr(kTheoryHeading), tr(kRatioHeading)},
+                QString::fromStdString(thousandthsText(246, decimalSign())));
+        }
+        strip->setTextFont(*stripText);
+        return strip;
+    };
     for (const ControlRow& control : kMainWindowControls) {
         QWidget* widget = nullptr;
         const QString caption = tr(control.caption);
         switch (control.kind) {
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, this);
-            const Button role = kButtonNames.at(control.name);
-            buttons_.at(static_cast<std::size_t>(role)) = button;
-            connect(button, &QPushButton::clicked, this, [this, role] {
-                switch (role) {
-                case Button::Fast:
-                    return controller_.fast();
-                case Button::Slow:
-                    return controller_.slow();
-                case Button::Stop:
-                    return controller_.stop();
-                case Button::Init:
-                    return controller_.init();
-                case Button::Help:
-                    return controller_.help();
-                case Button::Exit:
-                    return controller_.exit();
-                }
-            });
+            buttons_.at(static_cast<std::size_t>(control.button.value())) = button;
+            connect(
+                button, &QPushButton::clicked, this, [this, clicked = control.clicked] { (controller_.*clicked)(); });
             tabOrder.emplace_back(control.tabIndex, button);
             widget = button;
             break;
         }
-        case ControlKind::Label: {
-            auto* label = new QLabel(caption, this);
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            label->setWordWrap(true);
-            label->setTextFormat(Qt::PlainText);
-            widget = label;
+        case ControlKind::Title:
+            widget = title = newLabel(caption, this);
             break;
-        }
-        case ControlKind::Surface: {
-            auto* surface = new SurfaceWidget(this, control.unitAcrossTwips, control.unitDownTwips);
-            if (std::string_view(control.name) != "board") { // the board carries no text
-                if (!rowFont) {
-                    rowFont
-                        = stripFont(control.unitAcrossTwips / kTwipsPerPixel, {tr(kTheoryHeading), tr(kRatioHeading)},
-                            QString::fromStdString(thousandthsText(246, decimalSign())));
-                }
-                surface->setTextFont(*rowFont);
-            }
-            widget = surface;
+        case ControlKind::Label:
+            widget = newLabel(caption, this);
             break;
-        }
+        case ControlKind::Count:
+            widget = countLabel_ = newLabel(caption, this);
+            break;
+        case ControlKind::Board: // carries no text
+            widget = board_ = new SurfaceWidget(this, control.unitAcrossTwips, control.unitDownTwips);
+            break;
+        case ControlKind::TheoryRow:
+            widget = theoryRow_ = newStrip(control);
+            break;
+        case ControlKind::RatioRow:
+            widget = ratioRow_ = newStrip(control);
+            break;
         }
         widget->setObjectName(QString::fromLatin1(control.name));
         widget->setGeometry(twipRect(control.left, control.top, control.width, control.height));
@@ -167,15 +162,10 @@ void MainWindow::buildControls()
         }
     }
     // The rule under the title row runs across the title too, in the title's ink.
-    auto* title = findChild<QLabel*>(QStringLiteral("titleLabel"));
     auto* titleRule = new QWidget(title);
     titleRule->setBackgroundRole(QPalette::WindowText);
     titleRule->setAutoFillBackground(true);
     titleRule->setGeometry(0, twipsToPixels(kRuleY) - title->y(), title->width(), 1);
-    board_ = findChild<SurfaceWidget*>(QStringLiteral("board"));
-    theoryRow_ = findChild<SurfaceWidget*>(QStringLiteral("theoryRow"));
-    ratioRow_ = findChild<SurfaceWidget*>(QStringLiteral("ratioRow"));
-    countLabel_ = findChild<QLabel*>(QStringLiteral("countLabel"));
 
     std::ranges::sort(tabOrder);
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {

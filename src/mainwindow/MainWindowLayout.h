@@ -1,20 +1,28 @@
 #pragma once
 
+#include "core/MainView.h"
+#include "core/RunController.h"
+
 #include <QRgb>
 #include <QtGlobal>
 
 #include <array>
+#include <optional>
 
 namespace corvanta {
 
 // The main window's controls as data, one row each, positions and sizes in twips from the client
 // area's top-left corner. MainWindow builds its widgets from this table alone.
 
-enum class ControlKind { Button, Label, Surface };
+// What a row is: a button, a label (the title, the count or another) or a drawing surface (the board
+// or one of the two strips).
+enum class ControlKind { Button, Title, Label, Count, Board, TheoryRow, RatioRow };
 
 struct ControlRow {
-    const char* name; // the widget's object name
+    const char* name; // the widget's object name, which tests and accessibility tools find it by
     ControlKind kind;
+    std::optional<Button> button; // a button: which one
+    void (RunController::*clicked)(); // a button: the handler a click runs
     int left, top, width, height;
     const char* caption; // English; MainWindow translates it
     QRgb back; // kDefaultColour: the toolkit's
@@ -39,19 +47,19 @@ inline constexpr char kCountCaption[] = QT_TRANSLATE_NOOP("corvanta::MainWindow"
 
 // clang-format off
 inline constexpr std::array<ControlRow, 12> kMainWindowControls { {
-    // name            kind                   left   top   width height caption                                                          back           points  bold  tab  unit across  unit down  accessible name, when not the caption
-    { "exitButton",   ControlKind::Button,   1320,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Exit"),                  kDefaultColour, 11.25, false, 225, 0, 0, nullptr },
-    { "titleLabel",   ControlKind::Label,    3240,    0,  5535,  375, "Corvanta",                                                         kTitleOrange,   15.75, true,  227, 0, 0, nullptr },
-    { "helpButton",   ControlKind::Button,   9000,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Help"),                  kDefaultColour, 11.25, false, 232, 0, 0, nullptr },
-    { "initButton",   ControlKind::Button,   9960,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Init"),                  kDefaultColour, 11.25, false, 229, 0, 0, nullptr },
-    { "board",        ControlKind::Surface,  1320,  480,  9615, 6015, "",                                                                 kBoardGrey,     0,     false,   1, 238.875, 297.75, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Board") },
-    { "theoryRow",    ControlKind::Surface,   120, 6600,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 230, 238.87605, 31.500925, kTheoryHeading },
-    { "ratioRow",     ControlKind::Surface,   120, 6960,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 231, 238.87605, 31.500925, kRatioHeading },
-    { "countCaption", ControlKind::Label,     720, 7440,  1455,  495, kCountCaption,                                                      kWhite,          9.75, true,  226, 0, 0, nullptr },
-    { "countLabel",   ControlKind::Label,    2310, 7440,  1035,  465, "",                                                                 kWhite,         15.75, true,  223, 0, 0, kCountCaption },
-    { "fastButton",   ControlKind::Button,   3720, 7440,  1815,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "HightSpeed"),            kDefaultColour, 12,    false,   0, 0, 0, nullptr },
-    { "slowButton",   ControlKind::Button,   5760, 7440,  1815,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "LowSpeed"),              kDefaultColour, 12,    false, 233, 0, 0, nullptr },
-    { "stopButton",   ControlKind::Button,   7800, 7440,  1815,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Stop"),                  kDefaultColour, 12,    false, 224, 0, 0, nullptr },
+    // name            kind                     button        clicked               left   top   width height caption                                                          back           points  bold  tab  unit across  unit down  accessible name, when not the caption
+    { "exitButton",   ControlKind::Button,     Button::Exit, &RunController::exit, 1320,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Exit"),                  kDefaultColour, 11.25, false, 225, 0, 0, nullptr },
+    { "titleLabel",   ControlKind::Title,      {},           nullptr,              3240,    0,  5535,  375, "Corvanta",                                                         kTitleOrange,   15.75, true,  227, 0, 0, nullptr },
+    { "helpButton",   ControlKind::Button,     Button::Help, &RunController::help, 9000,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Help"),                  kDefaultColour, 11.25, false, 232, 0, 0, nullptr },
+    { "initButton",   ControlKind::Button,     Button::Init, &RunController::init, 9960,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Init"),                  kDefaultColour, 11.25, false, 229, 0, 0, nullptr },
+    { "board",        ControlKind::Board,      {},           nullptr,              1320,  480,  9615, 6015, "",                                                                 kBoardGrey,     0,     false,   1, 238.875, 297.75, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Board") },
+    { "theoryRow",    ControlKind::TheoryRow,  {},           nullptr,               120, 6600,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 230, 238.87605, 31.500925, kTheoryHeading },
+    { "ratioRow",     ControlKind::RatioRow,   {},           nullptr,               120, 6960,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 231, 238.87605, 31.500925, kRatioHeading },
+    { "countCaption", ControlKind::Label,      {},           nullptr,               720, 7440,  1455,  495, kCountCaption,                                                      kWhite,          9.75, true,  226, 0, 0, nullptr },
+    { "countLabel",   ControlKind::Count,      {},           nullptr,              2310, 7440,  1035,  465, "",                                                                 kWhite,         15.75, true,  223, 0, 0, kCountCaption },
+    { "fastButton",   ControlKind::Button,     Button::Fast, &RunController::fast, 3720, 7440,  1815,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "HightSpeed"),            kDefaultColour, 12,    false,   0, 0, 0, nullptr },
+    { "slowButton",   ControlKind::Button,     Button::Slow, &RunController::slow, 5760, 7440,  1815,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "LowSpeed"),              kDefaultColour, 12,    false, 233, 0, 0, nullptr },
+    { "stopButton",   ControlKind::Button,     Button::Stop, &RunController::stop, 7800, 7440,  1815,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Stop"),                  kDefaultColour, 12,    false, 224, 0, 0, nullptr },
 } };
 // clang-format on
 
