@@ -5,6 +5,7 @@
 #include "platform/LayoutFonts.h"
 #include "platform/ProgramActivation.h"
 #include "platform/SurfaceWidget.h"
+#include "platform/TitleRule.h"
 #include "platform/Twips.h"
 
 #include <QGuiApplication>
@@ -27,16 +28,11 @@ HelpWindow::HelpWindow()
     setGeometry(twipRect(3090, 1665, 9525, 4800));
     setFixedSize(size());
 
-    // The rule under the button row, created first so that the button covers its right end.
-    auto* rule = new QWidget(this);
-    rule->setBackgroundRole(QPalette::WindowText);
-    rule->setAutoFillBackground(true);
-    rule->setGeometry(twipsToPixels(120), twipsToPixels(360), twipsToPixels(9120) - twipsToPixels(120), 1);
-
     auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setGeometry(twipRect(8640, 0, 735, 375));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    addTitleRule(*this, 120, 9120, 360); // the button covers its right end
 
     page_ = new SurfaceWidget(this, 1.0, 1.0); // a scale of twips
     page_->setObjectName(QStringLiteral("page"));

@@ -7,6 +7,7 @@
 #include "platform/ProgramActivation.h"
 #include "platform/ProgramIcon.h"
 #include "platform/SurfaceWidget.h"
+#include "platform/TitleRule.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -161,11 +161,7 @@ void MainWindow::buildControls()
             widget->setAutoFillBackground(true);
         }
     }
-    // The rule under the title row runs across the title too, in the title's ink.
-    auto* titleRule = new QWidget(title);
-    titleRule->setBackgroundRole(QPalette::WindowText);
-    titleRule->setAutoFillBackground(true);
-    titleRule->setGeometry(0, twipsToPixels(kRuleY) - title->y(), title->width(), 1);
+    addTitleRule(*this, kRuleLeft, kRuleRight, kRuleY, title);
 
     std::ranges::sort(tabOrder);
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
@@ -299,13 +295,6 @@ void MainWindow::showEvent(QShowEvent* event)
     if (ProgramActivation::instance().noteActive(this)) {
         controller_.activate();
     }
-}
-
-void MainWindow::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawLine(twipsToPixels(kRuleLeft), twipsToPixels(kRuleY), twipsToPixels(kRuleRight), twipsToPixels(kRuleY));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
