@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
+
 namespace corvanta {
 
 namespace {
@@ -31,34 +33,6 @@ QRect bar(std::size_t index)
     return {2 + 4 * static_cast<int>(index), 30 - height, 3, height};
 }
 
-void fillRect(QImage& image, const QRect& rect, QRgb colour)
-{
-    for (int row = rect.top(); row <= rect.bottom(); ++row) {
-        for (int column = rect.left(); column <= rect.right(); ++column) {
-            image.setPixel(column, row, colour);
-        }
-    }
-}
-
-// Every pixel set by hand: at this size antialiasing would blur the pins.
-QImage pixelImage()
-{
-    QImage image(kGrid, kGrid, QImage::Format_RGB888);
-    image.fill(kOutline);
-    fillRect(image, QRect(1, 1, kGrid - 2, kGrid - 2), kBackground);
-    for (int row = 0; row < kPinRows; ++row) {
-        for (int index = 0; index <= row; ++index) {
-            fillRect(image, pin(row, index), kPinBlue);
-        }
-    }
-    for (std::size_t index = 0; index < kBarHeights.size(); ++index) {
-        const QRect rect = bar(index);
-        fillRect(image, rect, kBarRed);
-        fillRect(image, rect.adjusted(2, 0, 0, 0), kBarShade);
-    }
-    return image;
-}
-
 // A zero timer started at the window's first paint event fires once that frame is on the screen.
 class IconCompleter final : public QObject {
 public:
@@ -83,7 +57,7 @@ private:
     void complete()
     {
         QIcon icon;
-        for (const int size : kProgramIconSizes) {
+        for (const int size : {CORVANTA_ICON_SIZES}) {
             icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
         }
         QApplication::setWindowIcon(icon);
@@ -96,7 +70,7 @@ private:
 
 } // namespace
 
-void paintProgramIcon(QPainter& painter)
+void paintProgramIcon(QPainter& painter, bool roundPins)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -105,7 +79,11 @@ void paintProgramIcon(QPainter& painter)
     painter.setBrush(QColor(kPinBlue));
     for (int row = 0; row < kPinRows; ++row) {
         for (int index = 0; index <= row; ++index) {
-            painter.drawEllipse(pin(row, index)); // round where there are pixels enough
+            if (roundPins) {
+                painter.drawEllipse(pin(row, index));
+            } else {
+                painter.fillRect(pin(row, index), QColor(kPinBlue));
+            }
         }
     }
     for (std::size_t index = 0; index < kBarHeights.size(); ++index) {
@@ -117,13 +95,11 @@ void paintProgramIcon(QPainter& painter)
 
 QImage programIconImage(int size)
 {
-    if (size == kGrid) {
-        return pixelImage();
-    }
     QImage image(size, size, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.scale(double(size) / kGrid, double(size) / kGrid);
-    paintProgramIcon(painter);
+    // At 32 px and below a round pin of 2 x 2 pixels would blur.
+    paintProgramIcon(painter, size > kGrid);
     return image;
 }
 
