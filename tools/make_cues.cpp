@@ -1,31 +1,22 @@
-// make_cues: synthesises the program's two sound cues into the given directory.
+// make_cues: synthesises the program's two sound cues, as 16-bit PCM mono WAV files.
 //
-//   make_cues OUTPUT_DIRECTORY
+//   make_cues RISING_FILE FALLING_FILE
 //
-// writes pinpon.wav (rising chime) and endpinpon.wav (falling chime) as 16-bit PCM mono WAV files.
-// The output is deterministic: the same bytes on every run.
+// The rising chime is Init's and Help's, the falling one Exit's: a two-tone door chime from the low
+// tone to the high one, and the same two tones falling. Each tone starts with a short soft attack,
+// decays exponentially and ends with a short fade, so the tones never click. The output is
+// deterministic: the same bytes on every run.
+#include <sndfile.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <numbers>
-#include <string>
-#include <system_error>
 #include <vector>
 
 namespace {
 
-// "pinpon.wav" is a two-tone door chime rising from the low tone to the high tone; "endpinpon.wav"
-// plays the same two tones falling. Each tone starts with a short soft attack, decays exponentially
-// and ends with a short fade, so the tones never click.
-constexpr const char* kRisingCueFileName = "pinpon.wav";
-constexpr const char* kFallingCueFileName = "endpinpon.wav";
-
-// 16-bit PCM, mono.
 constexpr int kSampleRate = 44100;
-constexpr int kBitsPerSample = 16;
-constexpr int kChannels = 1;
 
 // The two tones: E5 and A5, a fourth apart, far enough apart to tell them apart in 10 ms.
 constexpr double kLowToneHz = 659.26;
@@ -80,45 +71,21 @@ std::vector<std::int16_t> chime(double firstHz, double secondHz)
     return samples;
 }
 
-void putLittleEndian(std::string& out, std::uint32_t value, int bytes)
+bool writeCue(const char* path, const std::vector<std::int16_t>& samples)
 {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    SF_INFO format {};
+    format.samplerate = kSampleRate;
+    format.channels = 1;
+    format.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(path, SFM_WRITE, &format);
+    if (file == nullptr) {
+        std::fprintf(stderr, "make_cues: cannot write %s: %s\n", path, sf_strerror(nullptr));
+        return false;
     }
-}
-
-std::string waveFile(const std::vector<std::int16_t>& samples)
-{
-    const std::uint32_t blockAlign = kChannels * (kBitsPerSample / 8);
-    const std::uint32_t dataBytes = static_cast<std::uint32_t>(samples.size()) * blockAlign;
-    std::string out;
-    out.reserve(44 + dataBytes);
-    out += "RIFF";
-    putLittleEndian(out, 36 + dataBytes, 4);
-    out += "WAVE";
-    out += "fmt ";
-    putLittleEndian(out, 16, 4); // size of the fmt chunk
-    putLittleEndian(out, 1, 2); // PCM
-    putLittleEndian(out, kChannels, 2);
-    putLittleEndian(out, kSampleRate, 4);
-    putLittleEndian(out, kSampleRate * blockAlign, 4); // bytes per second
-    putLittleEndian(out, blockAlign, 2);
-    putLittleEndian(out, kBitsPerSample, 2);
-    out += "data";
-    putLittleEndian(out, dataBytes, 4);
-    for (const std::int16_t sample : samples) {
-        putLittleEndian(out, static_cast<std::uint16_t>(sample), 2);
-    }
-    return out;
-}
-
-bool writeFile(const std::filesystem::path& path, const std::string& bytes)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-        std::fprintf(stderr, "make_cues: cannot write %s\n", path.c_str());
+    const auto frames = static_cast<sf_count_t>(samples.size());
+    const bool written = sf_write_short(file, samples.data(), frames) == frames;
+    if (sf_close(file) != 0 || !written) {
+        std::fprintf(stderr, "make_cues: cannot write %s\n", path);
         return false;
     }
     return true;
@@ -128,18 +95,11 @@ bool writeFile(const std::filesystem::path& path, const std::string& bytes)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_cues OUTPUT_DIRECTORY\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_cues RISING_FILE FALLING_FILE\n");
         return 2;
     }
-    const std::filesystem::path directory = argv[1];
-    std::error_code error;
-    std::filesystem::create_directories(directory, error);
-    if (error) {
-        std::fprintf(stderr, "make_cues: cannot create %s: %s\n", directory.c_str(), error.message().c_str());
-        return 1;
-    }
-    const bool written = writeFile(directory / kRisingCueFileName, waveFile(chime(kLowToneHz, kHighToneHz)))
-        && writeFile(directory / kFallingCueFileName, waveFile(chime(kHighToneHz, kLowToneHz)));
+    const bool written
+        = writeCue(argv[1], chime(kLowToneHz, kHighToneHz)) && writeCue(argv[2], chime(kHighToneHz, kLowToneHz));
     return written ? 0 : 1;
 }

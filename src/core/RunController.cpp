@@ -10,6 +10,10 @@ namespace corvanta {
 
 namespace {
 
+// The cues' file names, as CMakeLists.txt gives them to the generator, the install and the program.
+constexpr char kInitHelpCue[] = CORVANTA_INIT_HELP_CUE;
+constexpr char kExitCue[] = CORVANTA_EXIT_CUE;
+
 // A button or the step timer after an event: enabled, disabled, or as it was.
 enum Flag { Off, On, Same };
 

@@ -46,7 +46,4 @@ private:
 // then the eleven black bins.
 void drawBoard(Surface& board);
 
-inline constexpr char kInitHelpCue[] = "pinpon.wav";
-inline constexpr char kExitCue[] = "endpinpon.wav";
-
 } // namespace corvanta
