@@ -13,11 +13,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <string_view>
 
 namespace {
 
 // The first line of each message the toolkit gave while starting.
 QStringList startupMessages;
+// Qt's own handler, which writes a message out.
+QtMessageHandler toolkitHandler = nullptr;
 
 // Until a window is open the toolkit's messages are held back. If it gives up, the program says why
 // in the toolkit's own words with a hint, and exits with status 1 instead of aborting with a core
@@ -49,11 +52,14 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
     std::_Exit(EXIT_FAILURE);
 }
 
-// Once running, the program keeps no log: the toolkit's warnings are not news to a teacher. Whoever
-// sets QT_LOGGING_RULES to look into a problem (such as a silent cue) sees them, and the program's own.
-void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+// Once running, the toolkit's warnings are not news to a teacher: they show only to whoever sets
+// QT_LOGGING_RULES. The program's own categories (corvanta.*) say only what logging rules turned on,
+// there or in a qtlogging.ini (such as why a cue is silent), and it shows.
+void quietMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtFatalMsg) { // the toolkit aborts right after
+    if (context.category != nullptr && std::string_view(context.category).starts_with("corvanta.")) {
+        toolkitHandler(type, context, message);
+    } else if (type == QtFatalMsg) { // the toolkit aborts right after
         std::fprintf(stderr, "corvanta: %s\n", message.toLocal8Bit().constData());
     }
 }
@@ -62,7 +68,7 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
 
 int main(int argc, char** argv)
 {
-    const QtMessageHandler toolkitHandler = qInstallMessageHandler(startupMessageHandler);
+    toolkitHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
     qInstallMessageHandler(qEnvironmentVariableIsSet("QT_LOGGING_RULES") ? toolkitHandler : quietMessageHandler);
     QApplication::setApplicationName(QStringLiteral("corvanta"));
