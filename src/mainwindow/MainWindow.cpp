@@ -167,7 +167,7 @@ void MainWindow::buildControls()
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     }
-    ballSprite_ = redSquare(board_, kBallStoredLeft, kBallStoredTop);
+    ballSprite_ = redSquare(board_, kBallInitialLeft, kBallInitialTop);
     ballSprite_->setObjectName(QStringLiteral("ballSprite"));
 }
 

@@ -80,8 +80,8 @@ inline constexpr int kRuleY = 360;
 inline constexpr int kSquareTwips = 135;
 inline constexpr QRgb kSquareRed = qRgb(255, 0, 0);
 // Where the ball stands until the first activation moves it to its start.
-inline constexpr int kBallStoredLeft = 4800;
-inline constexpr int kBallStoredTop = 1320;
+inline constexpr int kBallInitialLeft = 4800;
+inline constexpr int kBallInitialTop = 1320;
 constexpr int markerLeft(int bin)
 {
     return 2400 + 480 * (bin - 1);

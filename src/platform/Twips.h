@@ -10,7 +10,7 @@ inline constexpr double kTwipsPerPixel = 15.0;
 
 constexpr int twipsToPixels(int twips)
 {
-    return twips / 15;
+    return static_cast<int>(twips / kTwipsPerPixel); // every measure of the layout is whole pixels
 }
 
 constexpr QRect twipRect(int left, int top, int width, int height)
