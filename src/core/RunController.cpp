@@ -17,21 +17,14 @@ constexpr char kExitCue[] = CORVANTA_EXIT_CUE;
 // A button or the step timer after an event: enabled, disabled, or as it was.
 enum Flag { Off, On, Same };
 
+// The buttons and the step timer after each event; Help changes none of them. The buttons are set in
+// their Tab order: one disabled while it has the focus hands it on to the next one enabled then.
 struct ButtonRule {
     RunEvent after;
-    Flag fast;
-    Flag stop;
-    Flag exit;
-    Flag init;
-    Flag help;
-    Flag slow;
-    Flag stepTimer;
+    Flag fast, stop, exit, init, help, slow, stepTimer;
     int intervalMs; // 0: as it was
 };
 
-// The buttons and the step timer after each event. Help changes none of them. The buttons are set
-// from left to right, in their Tab order: one disabled while it has the focus hands the focus on to
-// the next one enabled at that moment, as a user tabbing would.
 // clang-format off
 constexpr ButtonRule kButtonRules[] = {
     // after                           HightSpeed Stop  Exit  Init  Help  LowSpeed timer interval
@@ -143,16 +136,6 @@ void RunController::startRun(RunEvent speed)
     running_ = true;
     setButtons(speed);
     experiment_.resetRatioReadout();
-}
-
-void RunController::fast()
-{
-    startRun(RunEvent::Fast);
-}
-
-void RunController::slow()
-{
-    startRun(RunEvent::Slow);
 }
 
 void RunController::init()

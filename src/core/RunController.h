@@ -25,8 +25,8 @@ public:
     void activate();
     void step();
 
-    void fast();
-    void slow();
+    void fast() { startRun(RunEvent::Fast); }
+    void slow() { startRun(RunEvent::Slow); }
     void stop();
     void init();
     void help();

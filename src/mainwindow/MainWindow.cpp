@@ -2,11 +2,9 @@
 
 #include "MainWindowLayout.h"
 
-#include "helpwindow/HelpWindow.h"
 #include "platform/LayoutFonts.h"
 #include "platform/ProgramActivation.h"
 #include "platform/ProgramIcon.h"
-#include "platform/SurfaceWidget.h"
 #include "platform/TitleRule.h"
 #include "platform/Twips.h"
 
@@ -14,9 +12,7 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QLocale>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -187,36 +183,6 @@ QFrame* MainWindow::binMarker(int bin, int level)
     return binMarkers_.at(static_cast<std::size_t>(bin - 1)).at(static_cast<std::size_t>(level - 1));
 }
 
-Surface& MainWindow::board()
-{
-    return *board_;
-}
-
-Surface& MainWindow::theoryRow()
-{
-    return *theoryRow_;
-}
-
-Surface& MainWindow::ratioRow()
-{
-    return *ratioRow_;
-}
-
-void MainWindow::moveBall(float left, float top)
-{
-    ballSprite_->move(board_->toWidget(left, top));
-}
-
-void MainWindow::setBallVisible(bool visible)
-{
-    ballSprite_->setVisible(visible);
-}
-
-void MainWindow::setMarkerVisible(int bin, int level, bool visible)
-{
-    binMarker(bin, level)->setVisible(visible);
-}
-
 void MainWindow::setCount(std::string_view text)
 {
     const QString count = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -230,17 +196,6 @@ std::string MainWindow::heading(Heading which)
     return tr(which == Heading::Theory ? kTheoryHeading : kRatioHeading).toStdString();
 }
 
-std::string MainWindow::decimalSign()
-{
-    // The program's locale is the one its language came from (installTranslations()).
-    return QLocale().decimalPoint().toStdString();
-}
-
-void MainWindow::setButtonEnabled(Button button, bool enabled)
-{
-    buttons_.at(static_cast<std::size_t>(button))->setEnabled(enabled);
-}
-
 void MainWindow::setStepTimerEnabled(bool enabled)
 {
     if (enabled) {
@@ -250,11 +205,6 @@ void MainWindow::setStepTimerEnabled(bool enabled)
     }
 }
 
-void MainWindow::setStepInterval(int milliseconds)
-{
-    stepTimer_.setInterval(milliseconds); // restarts a running timer with the new period
-}
-
 void MainWindow::setBusy(bool busy)
 {
     if (busy) {
@@ -262,11 +212,6 @@ void MainWindow::setBusy(bool busy)
     } else {
         unsetCursor();
     }
-}
-
-void MainWindow::openHelp()
-{
-    HelpWindow::open();
 }
 
 void MainWindow::confirmExit()

@@ -2,19 +2,18 @@
 
 #include "core/MainView.h"
 #include "core/RunController.h"
+#include "helpwindow/HelpWindow.h"
+#include "platform/SurfaceWidget.h"
 
+#include <QLocale>
+#include <QPushButton>
 #include <QTimer>
-#include <QWidget>
 
 #include <array>
 
-class QFrame;
 class QLabel;
-class QPushButton;
 
 namespace corvanta {
-
-class SurfaceWidget;
 
 // The main window: builds its controls from the layout table, shows what the run controller tells
 // it, and hands it the toolkit's clicks, ticks and activations.
@@ -25,22 +24,27 @@ public:
     MainWindow(RandomSource& random, Clock& clock, CuePlayer& cues);
     ~MainWindow() override;
 
-    Surface& board() override;
-    Surface& theoryRow() override;
-    Surface& ratioRow() override;
-    void moveBall(float left, float top) override;
-    void setBallVisible(bool visible) override;
-    void setMarkerVisible(int bin, int level, bool visible) override;
+    Surface& board() override { return *board_; }
+    Surface& theoryRow() override { return *theoryRow_; }
+    Surface& ratioRow() override { return *ratioRow_; }
+    void moveBall(float left, float top) override { ballSprite_->move(board_->toWidget(left, top)); }
+    void setBallVisible(bool visible) override { ballSprite_->setVisible(visible); }
+    void setMarkerVisible(int bin, int level, bool visible) override { binMarker(bin, level)->setVisible(visible); }
     void setCount(std::string_view text) override;
     void showBinCounts(std::span<const int> counts) override;
     void showStripTexts(Heading strip, std::span<const std::string> texts) override;
     std::string heading(Heading which) override;
-    std::string decimalSign() override;
-    void setButtonEnabled(Button button, bool enabled) override;
+    // The program's locale is the one its language came from (installTranslations()).
+    std::string decimalSign() override { return QLocale().decimalPoint().toStdString(); }
+    void setButtonEnabled(Button button, bool enabled) override
+    {
+        buttons_.at(static_cast<std::size_t>(button))->setEnabled(enabled);
+    }
     void setStepTimerEnabled(bool enabled) override;
-    void setStepInterval(int milliseconds) override;
+    // Restarts a running timer with the new period.
+    void setStepInterval(int milliseconds) override { stepTimer_.setInterval(milliseconds); }
     void setBusy(bool busy) override;
-    void openHelp() override;
+    void openHelp() override { HelpWindow::open(); }
     void confirmExit() override;
     void endProgram() override;
 

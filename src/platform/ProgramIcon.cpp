@@ -38,34 +38,27 @@ class IconCompleter final : public QObject {
 public:
     explicit IconCompleter(QWidget& window)
         : QObject(&window)
-        , window_(window)
     {
         window.installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* window, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
-            window_.removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] { complete(); });
+            window->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this, window] {
+                QIcon icon;
+                for (const int size : {CORVANTA_ICON_SIZES}) {
+                    icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+                }
+                QApplication::setWindowIcon(icon);
+                static_cast<QWidget*>(window)->setWindowIcon(icon);
+                deleteLater();
+            });
         }
         return false;
     }
-
-private:
-    void complete()
-    {
-        QIcon icon;
-        for (const int size : {CORVANTA_ICON_SIZES}) {
-            icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
-        }
-        QApplication::setWindowIcon(icon);
-        window_.setWindowIcon(icon);
-        deleteLater();
-    }
-
-    QWidget& window_;
 };
 
 } // namespace

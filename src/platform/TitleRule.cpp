@@ -6,27 +6,19 @@
 
 namespace corvanta {
 
-namespace {
-
-// A line in its parent's ink, under the parent's other children.
-void addLine(QWidget* parent, const QRect& pixels)
-{
-    auto* line = new QWidget(parent);
-    line->setBackgroundRole(QPalette::WindowText);
-    line->setAutoFillBackground(true);
-    line->setGeometry(pixels);
-    line->lower();
-}
-
-} // namespace
-
 void addTitleRule(QWidget& window, int leftTwips, int rightTwips, int yTwips, QWidget* title)
 {
     const int left = twipsToPixels(leftTwips);
     const QRect rule(left, twipsToPixels(yTwips), twipsToPixels(rightTwips) - left, 1);
-    addLine(&window, rule);
-    if (title != nullptr) { // the title's background would hide the window's line
-        addLine(title, rule.intersected(title->geometry()).translated(-title->pos()));
+    // Across the title in the title's own ink: its background would hide the window's line.
+    for (QWidget* parent : {&window, title}) {
+        if (parent != nullptr) {
+            auto* line = new QWidget(parent);
+            line->setBackgroundRole(QPalette::WindowText);
+            line->setAutoFillBackground(true);
+            line->setGeometry(parent == title ? rule.intersected(title->geometry()).translated(-title->pos()) : rule);
+            line->lower(); // under the buttons
+        }
     }
 }
 
