@@ -22,7 +22,7 @@ constexpr int kSampleRate = 44100;
 constexpr double kLowToneHz = 659.26;
 constexpr double kHighToneHz = 880.0;
 
-// Durations in milliseconds. The first tone is the short "pin", the second the longer "pon".
+// Durations in milliseconds.
 constexpr int kFirstToneMs = 250;
 constexpr int kSecondToneMs = 350;
 
@@ -63,28 +63,20 @@ void appendTone(std::vector<std::int16_t>& samples, double frequencyHz, int leng
     }
 }
 
-std::vector<std::int16_t> chime(double firstHz, double secondHz)
+// The short "pin" at the first tone, the longer "pon" at the second.
+bool writeChime(const char* path, double firstHz, double secondHz)
 {
     std::vector<std::int16_t> samples;
     appendTone(samples, firstHz, samplesFor(kFirstToneMs));
     appendTone(samples, secondHz, samplesFor(kSecondToneMs));
-    return samples;
-}
-
-bool writeCue(const char* path, const std::vector<std::int16_t>& samples)
-{
     SF_INFO format {};
     format.samplerate = kSampleRate;
     format.channels = 1;
     format.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     SNDFILE* file = sf_open(path, SFM_WRITE, &format);
-    if (file == nullptr) {
-        std::fprintf(stderr, "make_cues: cannot write %s: %s\n", path, sf_strerror(nullptr));
-        return false;
-    }
     const auto frames = static_cast<sf_count_t>(samples.size());
-    const bool written = sf_write_short(file, samples.data(), frames) == frames;
-    if (sf_close(file) != 0 || !written) {
+    const bool written = file != nullptr && sf_write_short(file, samples.data(), frames) == frames;
+    if (file == nullptr || sf_close(file) != 0 || !written) {
         std::fprintf(stderr, "make_cues: cannot write %s\n", path);
         return false;
     }
@@ -99,7 +91,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: make_cues RISING_FILE FALLING_FILE\n");
         return 2;
     }
-    const bool written
-        = writeCue(argv[1], chime(kLowToneHz, kHighToneHz)) && writeCue(argv[2], chime(kHighToneHz, kLowToneHz));
+    const bool written = writeChime(argv[1], kLowToneHz, kHighToneHz) && writeChime(argv[2], kHighToneHz, kLowToneHz);
     return written ? 0 : 1;
 }

@@ -10,10 +10,6 @@ namespace corvanta {
 
 namespace {
 
-// The cues' file names, as CMakeLists.txt gives them to the generator, the install and the program.
-constexpr char kInitHelpCue[] = CORVANTA_INIT_HELP_CUE;
-constexpr char kExitCue[] = CORVANTA_EXIT_CUE;
-
 // A button or the step timer after an event: enabled, disabled, or as it was.
 enum Flag { Off, On, Same };
 
@@ -27,21 +23,18 @@ struct ButtonRule {
 
 // clang-format off
 constexpr ButtonRule kButtonRules[] = {
-    // after                           HightSpeed Stop  Exit  Init  Help  LowSpeed timer interval
-    // As laid out; the layout's interval is never used, both speed buttons set their own.
-    {RunEvent::Load,                   On,        On,   On,   On,   On,   On,      Off,  150},
-    {RunEvent::Activation,             Same,      Off,  Same, Off,  Same, Same,    Same, 0},
-    // After a finished run Init is the only way to a new one (the speed buttons and Help are off): it
-    // stays enabled, or the user could only quit.
-    {RunEvent::ActivationAfterTheEnd,  Same,      Off,  Same, On,   Same, Same,    Same, 0},
-    // During a run the buttons stay as the speed button set them: with Stop disabled, a run could
-    // neither be stopped nor quit until a bin fills.
-    {RunEvent::ActivationDuringARun,   Same,      Same, Same, Same, Same, Same,    Same, 0},
-    {RunEvent::Fast,                   Off,       On,   Off,  Off,  Off,  On,      On,   50},
-    {RunEvent::Slow,                   On,        On,   Off,  Off,  Off,  Off,     On,   300},
-    {RunEvent::Stop,                   On,        Off,  On,   On,   On,   On,      Off,  0},
-    {RunEvent::BinFull,                Off,       Off,  On,   On,   Same, Off,     Off,  0},
-    {RunEvent::Init,                   On,        Off,  On,   Off,  Same, On,      Same, 0},
+    // after                          HightSpeed Stop  Exit  Init  Help  LowSpeed timer interval
+    {RunEvent::Load,                  On,        On,   On,   On,   On,   On,      Off,  150}, // as laid out
+    {RunEvent::Activation,            Same,      Off,  Same, Off,  Same, Same,    Same, 0},
+    // After a finished run Init is the only way to a new one: off, it would leave the user only Exit.
+    {RunEvent::ActivationAfterTheEnd, Same,      Off,  Same, On,   Same, Same,    Same, 0},
+    // During a run, with Stop off, a run could neither be stopped nor quit until a bin fills.
+    {RunEvent::ActivationDuringARun,  Same,      Same, Same, Same, Same, Same,    Same, 0},
+    {RunEvent::Fast,                  Off,       On,   Off,  Off,  Off,  On,      On,   50},
+    {RunEvent::Slow,                  On,        On,   Off,  Off,  Off,  Off,     On,   300},
+    {RunEvent::Stop,                  On,        Off,  On,   On,   On,   On,      Off,  0},
+    {RunEvent::BinFull,               Off,       Off,  On,   On,   Same, Off,     Off,  0},
+    {RunEvent::Init,                  On,        Off,  On,   Off,  Same, On,      Same, 0},
 };
 // clang-format on
 
@@ -140,7 +133,7 @@ void RunController::startRun(RunEvent speed)
 
 void RunController::init()
 {
-    cues_.play(kInitHelpCue);
+    cues_.play(CORVANTA_INIT_HELP_CUE);
     experiment_.reset();
     view_.setBallVisible(true);
     view_.moveBall(experiment_.state().ballX, experiment_.state().ballY);
@@ -159,13 +152,13 @@ void RunController::init()
 
 void RunController::help()
 {
-    cues_.play(kInitHelpCue);
+    cues_.play(CORVANTA_INIT_HELP_CUE);
     view_.openHelp();
 }
 
 void RunController::exit()
 {
-    cues_.play(kExitCue);
+    cues_.play(CORVANTA_EXIT_CUE);
     view_.confirmExit(); // its only answer is OK
     view_.endProgram();
 }

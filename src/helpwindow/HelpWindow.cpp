@@ -3,9 +3,9 @@
 #include "HelpText.h"
 
 #include "platform/LayoutFonts.h"
+#include "platform/LayoutWidgets.h"
 #include "platform/ProgramActivation.h"
 #include "platform/SurfaceWidget.h"
-#include "platform/TitleRule.h"
 #include "platform/Twips.h"
 
 #include <QGuiApplication>
@@ -37,7 +37,7 @@ HelpWindow::HelpWindow()
     page_ = new SurfaceWidget(this, 1.0, 1.0); // a scale of twips
     page_->setObjectName(QStringLiteral("page"));
     page_->setGeometry(twipRect(120, 480, 9255, 4215));
-    page_->setColors(Qt::white, Qt::black); // a printed page, whatever the desktop's style
+    setLayoutColour(*page_, qRgb(255, 255, 255)); // a printed page, whatever the desktop's style
     QFont pageFont = layoutFont(kHelpPagePoints);
     pageFont.setStretch(kHelpPageStretch);
     // The page is cleared before every print, so its text can be smooth.

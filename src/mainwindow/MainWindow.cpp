@@ -3,9 +3,9 @@
 #include "MainWindowLayout.h"
 
 #include "platform/LayoutFonts.h"
+#include "platform/LayoutWidgets.h"
 #include "platform/ProgramActivation.h"
 #include "platform/ProgramIcon.h"
-#include "platform/TitleRule.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -60,10 +60,7 @@ QFrame* redSquare(QWidget* board, int leftTwips, int topTwips)
     auto* square = new QFrame(board);
     square->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     square->setLineWidth(kSunkenBorderPixels);
-    QPalette palette = square->palette();
-    palette.setColor(QPalette::Window, QColor(kSquareRed));
-    square->setPalette(palette);
-    square->setAutoFillBackground(true);
+    setLayoutColour(*square, kSquareRed);
     // Inside the board, positions count from the inner corner.
     square->setGeometry(kSunkenBorderPixels + twipsToPixels(leftTwips), kSunkenBorderPixels + twipsToPixels(topTwips),
         twipsToPixels(kSquareTwips), twipsToPixels(kSquareTwips));
@@ -148,13 +145,7 @@ void MainWindow::buildControls()
             widget->setFont(layoutFont(control.fontPoints, control.bold));
         }
         if (control.back != kDefaultColour) {
-            // A colour of the layout's own goes with black ink, whatever the desktop's style: white
-            // or light text on it could not be read.
-            QPalette palette = widget->palette();
-            palette.setColor(QPalette::Window, QColor(control.back));
-            palette.setColor(QPalette::WindowText, Qt::black);
-            widget->setPalette(palette);
-            widget->setAutoFillBackground(true);
+            setLayoutColour(*widget, control.back);
         }
     }
     addTitleRule(*this, kRuleLeft, kRuleRight, kRuleY, title);

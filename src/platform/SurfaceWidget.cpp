@@ -50,14 +50,6 @@ SurfaceWidget::SurfaceWidget(QWidget* parent, double unitAcrossTwips, double uni
     setFocusPolicy(Qt::NoFocus);
 }
 
-void SurfaceWidget::setColors(const QColor& back, const QColor& text)
-{
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, back);
-    colours.setColor(QPalette::WindowText, text);
-    setPalette(colours);
-}
-
 void SurfaceWidget::setTextFont(const QFont& font, TextEdges edges)
 {
     textFont_ = font;

@@ -31,8 +31,6 @@ public:
     // strips are, it leaves every pixel as it was. Smooth text suits a surface cleared before each print.
     enum class TextEdges { Solid, Smooth };
 
-    // Colours of its own, kept whatever the desktop's style: the back colour and the text's.
-    void setColors(const QColor& back, const QColor& text);
     void setTextFont(const QFont& font, TextEdges edges = TextEdges::Solid);
 
     void clear() override;

@@ -1,10 +1,19 @@
-#include "TitleRule.h"
+#include "LayoutWidgets.h"
 
 #include "Twips.h"
 
 #include <QWidget>
 
 namespace corvanta {
+
+void setLayoutColour(QWidget& widget, QRgb back)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, QColor(back));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
 
 void addTitleRule(QWidget& window, int leftTwips, int rightTwips, int yTwips, QWidget* title)
 {
