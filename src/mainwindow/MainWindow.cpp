@@ -16,7 +16,6 @@
 #include <QShowEvent>
 
 #include <algorithm>
-#include <optional>
 
 namespace corvanta {
 
@@ -96,16 +95,8 @@ void MainWindow::buildControls()
 {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     QLabel* title = nullptr;
-    std::optional<QFont> stripText; // both strips share one scale, so one fitted font
-    const auto newStrip = [this, &stripText](const ControlRow& control) {
-        auto* strip = new SurfaceWidget(this, control.unitAcrossTwips, control.unitDownTwips);
-        if (!stripText) {
-            stripText = stripFont(control.unitAcrossTwips / kTwipsPerPixel, {tr(kTheoryHeading), tr(kRatioHeading)},
-                QString::fromStdString(thousandthsText(246, decimalSign())));
-        }
-        strip->setTextFont(*stripText);
-        return strip;
-    };
+    const QFont stripText = stripFont(kStripUnitAcross / kTwipsPerPixel, {tr(kTheoryHeading), tr(kRatioHeading)},
+        QString::fromStdString(thousandthsText(246, decimalSign())));
     for (const ControlRow& control : kMainWindowControls) {
         QWidget* widget = nullptr;
         const QString caption = tr(control.caption);
@@ -132,10 +123,12 @@ void MainWindow::buildControls()
             widget = board_ = new SurfaceWidget(this, control.unitAcrossTwips, control.unitDownTwips);
             break;
         case ControlKind::TheoryRow:
-            widget = theoryRow_ = newStrip(control);
+            widget = theoryRow_ = new SurfaceWidget(this, control.unitAcrossTwips, control.unitDownTwips);
+            theoryRow_->setTextFont(stripText);
             break;
         case ControlKind::RatioRow:
-            widget = ratioRow_ = newStrip(control);
+            widget = ratioRow_ = new SurfaceWidget(this, control.unitAcrossTwips, control.unitDownTwips);
+            ratioRow_->setTextFont(stripText);
             break;
         }
         widget->setObjectName(QString::fromLatin1(control.name));

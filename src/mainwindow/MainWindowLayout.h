@@ -45,6 +45,10 @@ inline constexpr char kTheoryHeading[]
 inline constexpr char kRatioHeading[] = QT_TRANSLATE_NOOP("corvanta::MainWindow", "Ratio from experimental results");
 inline constexpr char kCountCaption[] = QT_TRANSLATE_NOOP("corvanta::MainWindow", "Number of Experiments");
 
+// The strips' scale, in twips: practically the board's across, so that each value stands under its bin.
+inline constexpr double kStripUnitAcross = 238.87605;
+inline constexpr double kStripUnitDown = 31.500925;
+
 // clang-format off
 inline constexpr std::array<ControlRow, 12> kMainWindowControls { {
     // name            kind                     button        clicked               left   top   width height caption                                                          back           points  bold  tab  unit across  unit down  accessible name, when not the caption
@@ -53,8 +57,8 @@ inline constexpr std::array<ControlRow, 12> kMainWindowControls { {
     { "helpButton",   ControlKind::Button,     Button::Help, &RunController::help, 9000,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Help"),                  kDefaultColour, 11.25, false, 232, 0, 0, nullptr },
     { "initButton",   ControlKind::Button,     Button::Init, &RunController::init, 9960,    0,   975,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Init"),                  kDefaultColour, 11.25, false, 229, 0, 0, nullptr },
     { "board",        ControlKind::Board,      {},           nullptr,              1320,  480,  9615, 6015, "",                                                                 kBoardGrey,     0,     false,   1, 238.875, 297.75, QT_TRANSLATE_NOOP("corvanta::MainWindow", "Board") },
-    { "theoryRow",    ControlKind::TheoryRow,  {},           nullptr,               120, 6600,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 230, 238.87605, 31.500925, kTheoryHeading },
-    { "ratioRow",     ControlKind::RatioRow,   {},           nullptr,               120, 6960,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 231, 238.87605, 31.500925, kRatioHeading },
+    { "theoryRow",    ControlKind::TheoryRow,  {},           nullptr,               120, 6600,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 230, kStripUnitAcross, kStripUnitDown, kTheoryHeading },
+    { "ratioRow",     ControlKind::RatioRow,   {},           nullptr,               120, 6960,  9615,  255, "",                                                                 kDefaultColour, 0,     false, 231, kStripUnitAcross, kStripUnitDown, kRatioHeading },
     { "countCaption", ControlKind::Label,      {},           nullptr,               720, 7440,  1455,  495, kCountCaption,                                                      kWhite,          9.75, true,  226, 0, 0, nullptr },
     { "countLabel",   ControlKind::Count,      {},           nullptr,              2310, 7440,  1035,  465, "",                                                                 kWhite,         15.75, true,  223, 0, 0, kCountCaption },
     { "fastButton",   ControlKind::Button,     Button::Fast, &RunController::fast, 3720, 7440,  1815,  375, QT_TRANSLATE_NOOP("corvanta::MainWindow", "HightSpeed"),            kDefaultColour, 12,    false,   0, 0, 0, nullptr },
