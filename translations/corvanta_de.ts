@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>bin %1 %2</source>
-        <translation>Fach %1 %2</translation>
+        <translation>Fach %1: %2</translation>
     </message>
     <message>
         <source>bin %1: %2</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Ratio from experimental results</source>
-        <translation>Relative Häufigkeit im Versuch</translation>
+        <translation>Relative Häufigkeit</translation>
     </message>
     <message>
         <source>Number of Experiments</source>
@@ -110,7 +110,7 @@
     <message>
         <source>, </source>
         <extracomment>Between the bins as a screen reader reads them.</extracomment>
-        <translation>, </translation>
+        <translation>; </translation>
     </message>
 </context>
 </TS>

@@ -25,7 +25,7 @@
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;o a la derecha. ¿Dónde caerá la bola de pachinko?
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Supón que, cuando la bola choca con un clavo, tiene la misma probabilidad
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;de desviarse a la izquierda que a la derecha.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;¿Hay algún lugar donde las bolas caigan con más facilidad? ¿O es igual
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;¿Hay algún lugar donde las bolas caigan más a menudo? ¿O es igual
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;en todas partes?
 
 
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>bin %1 %2</source>
-        <translation>casilla %1 %2</translation>
+        <translation>casilla %1: %2</translation>
     </message>
     <message>
         <source>bin %1: %2</source>
@@ -110,7 +110,7 @@
     <message>
         <source>, </source>
         <extracomment>Between the bins as a screen reader reads them.</extracomment>
-        <translation>, </translation>
+        <translation>; </translation>
     </message>
 </context>
 </TS>

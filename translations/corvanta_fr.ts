@@ -25,7 +25,7 @@
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;à droite. Où la bille de pachinko va-t-elle tomber&#xa0;?
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Précisons que, quand la bille heurte un clou, elle a autant de chances
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;de partir à gauche qu&apos;à droite.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Y a-t-il un endroit où les billes tombent plus facilement&#xa0;? Ou bien
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Y a-t-il un endroit où les billes tombent plus souvent&#xa0;? Ou bien
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;est-ce pareil partout&#xa0;?
 
 
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>bin %1 %2</source>
-        <translation>case %1 %2</translation>
+        <translation>case %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>bin %1: %2</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Init</source>
-        <translation>Refaire</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Board</source>
@@ -110,7 +110,7 @@
     <message>
         <source>, </source>
         <extracomment>Between the bins as a screen reader reads them.</extracomment>
-        <translation>, </translation>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 </TS>

@@ -25,7 +25,7 @@
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;destra. Dove cadrà la pallina da pachinko?
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Si suppone che, quando la pallina urta un chiodo, sia ugualmente
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;probabile che vada a sinistra o a destra.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;C&apos;è un punto in cui le palline cadono più facilmente? Oppure è uguale
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;C&apos;è un punto in cui le palline cadono più spesso? Oppure è uguale
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;dappertutto?
 
 
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>bin %1 %2</source>
-        <translation>scomparto %1 %2</translation>
+        <translation>scomparto %1: %2</translation>
     </message>
     <message>
         <source>bin %1: %2</source>
@@ -110,7 +110,7 @@
     <message>
         <source>, </source>
         <extracomment>Between the bins as a screen reader reads them.</extracomment>
-        <translation>, </translation>
+        <translation>; </translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source> Corvanta＿Help（Questions and Operation Method）&#x3000;</source>
-        <translation> Corvanta＿ヘルプ（問題と操作方法）&#x3000;</translation>
+        <translation> Corvantaのヘルプ（問題と操作方法）&#x3000;</translation>
     </message>
     <message>
         <source>Close</source>

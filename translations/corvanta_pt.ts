@@ -25,15 +25,15 @@
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;ou para a direita. Onde a bola de pachinko vai cair?
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Considere que, quando a bola bate em um prego, ela tem a mesma
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;probabilidade de ir para a esquerda ou para a direita.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Existe algum lugar onde as bolas caiam com mais facilidade? Ou é igual
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Existe algum lugar onde as bolas caiam com mais frequência? Ou é igual
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;em toda parte?
 
 
 &#x3000;【Modo de uso】
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;■Compare a probabilidade teórica com a frequência relativa.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em «Rápido», a bola de pachinko cai rapidamente.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em «Lento», a bola de pachinko cai lentamente.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em «Parar», a bola de pachinko para de cair.</translation>
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em “Rápido”, a bola de pachinko cai rapidamente.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em “Lento”, a bola de pachinko cai lentamente.
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ao clicar em “Parar”, a bola de pachinko para de cair.</translation>
     </message>
     <message>
         <source> Corvanta＿Help（Questions and Operation Method）&#x3000;</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>bin %1 %2</source>
-        <translation>caixa %1 %2</translation>
+        <translation>caixa %1: %2</translation>
     </message>
     <message>
         <source>bin %1: %2</source>
@@ -110,7 +110,7 @@
     <message>
         <source>, </source>
         <extracomment>Between the bins as a screen reader reads them.</extracomment>
-        <translation>, </translation>
+        <translation>; </translation>
     </message>
 </context>
 </TS>

@@ -25,7 +25,7 @@
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;ou para a direita. Onde vai cair a bola de pachinko?
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Considere que, quando a bola bate num prego, tem a mesma probabilidade
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;de ir para a esquerda ou para a direita.
-&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Há algum sítio onde as bolas caiam com mais facilidade? Ou é igual
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Há algum sítio onde as bolas caiam mais vezes? Ou é igual
 &#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;em todo o lado?
 
 
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>bin %1 %2</source>
-        <translation>caixa %1 %2</translation>
+        <translation>caixa %1: %2</translation>
     </message>
     <message>
         <source>bin %1: %2</source>
@@ -110,7 +110,7 @@
     <message>
         <source>, </source>
         <extracomment>Between the bins as a screen reader reads them.</extracomment>
-        <translation>, </translation>
+        <translation>; </translation>
     </message>
 </context>
 </TS>

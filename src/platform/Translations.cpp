@@ -1,5 +1,7 @@
 #include "Translations.h"
 
+#include "LayoutFonts.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -32,6 +34,7 @@ QString installTranslations()
     QCoreApplication::removeTranslator(&program);
     QCoreApplication::removeTranslator(&toolkit);
     QLocale::setDefault(QLocale::c()); // English numbers, whatever the region: a full stop
+    useLayoutFaceFor({});
     if (messagesLocaleIsC()) {
         return {};
     }
@@ -50,6 +53,7 @@ QString installTranslations()
             continue;
         }
         QCoreApplication::installTranslator(&program);
+        useLayoutFaceFor(program.language());
         // Numbers as that language's region writes them: "0,246" in de_DE, "0.246" in es_MX.
         QLocale::setDefault(wanted);
         // Qt's strings in that same language and no other: the user's variant when Qt has it

@@ -1,4 +1,4 @@
-// The program in each language the desktop may ask for: complete, covered by the layout's face, fitting the layout.
+// The program in each language the desktop may ask for: complete, in one face that covers it, fitting the layout.
 #include "FakeView.h"
 
 #include "helpwindow/HelpWindow.h"
@@ -9,6 +9,7 @@
 #include "platform/Twips.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -22,7 +23,8 @@
 
 using namespace corvanta;
 
-// A desktop's language settings; the translation then shown (none: English), Qt's own "&Yes", the strips' decimal sign.
+// A desktop's language settings; the translation then shown (none: English), Qt's own "&Yes", the strips' decimal
+// sign and the face that draws the layout.
 struct Language {
     const char* language; // LANGUAGE
     const char* lang; // LANG: without it the messages locale is C
@@ -30,23 +32,32 @@ struct Language {
     const char* shown;
     const char* qtYes;
     const char* decimalSign;
+    const char* face;
 };
 
 const Language kLanguages[] = {
-    {"de_AT", "de_AT.UTF-8", "", "de", "&Ja", ","}, // a region without a translation of its own
-    {"es", "es_ES.UTF-8", "", "es", "&Sí", ","}, // Spain writes a comma
-    {"", "es_MX.UTF-8", "", "es", "&Sí", "."}, // without LANGUAGE, the messages locale; Mexico writes a point
-    {"fr", "fr_FR.UTF-8", "", "fr", "&Oui", ","}, // no-break spaces, in the face
-    {"it_IT.UTF-8", "it_IT.UTF-8", "", "it", "&Sì", ","}, // with its encoding
-    {"ja", "ja_JP.UTF-8", "", "ja", "はい(&Y)", "."}, // where fontconfig names the face in Japanese
-    {"pt_PT", "pt_PT.UTF-8", "", "pt_PT", "&Sim", ","}, // Portugal's own, with Qt's strings of Brazil
-    {"pt_BR", "pt_BR.UTF-8", "", "pt", "&Sim", ","}, // as every other region, Brazil's
-    {"ru:de", "ru_RU.UTF-8", "", "de", "&Ja", ","}, // the first language translated
-    {"sco:de", "de_DE.UTF-8", "", "de", "&Ja", ","}, // Scots, unknown to Qt, is passed over
-    {"sv", "sv_SE.UTF-8", "", "", "&Yes", "."}, // English, though Sweden writes a comma
-    {"ru", "ru_RU.UTF-8", "", "", "&Yes", "."}, // English, though Russia writes a comma
-    {"en_GB:de", "en_GB.UTF-8", "", "", "&Yes", "."}, // English first ends the search
-    {"de", "de_DE.UTF-8", "C", "", "&Yes", "."}, // in the C locale LANGUAGE is not read
+    {"ca", "ca_ES.UTF-8", "", "ca", "&Sí", ",", "IPAPGothic"},
+    {"ca@valencia", "ca_ES.UTF-8@valencia", "", "ca", "&Sí", ",", "IPAPGothic"}, // Valencian reads Catalan
+    {"de_AT", "de_AT.UTF-8", "", "de", "&Ja", ",", "IPAPGothic"}, // a region without a translation of its own
+    {"es", "es_ES.UTF-8", "", "es", "&Sí", ",", "IPAPGothic"}, // Spain writes a comma
+    {"", "es_MX.UTF-8", "", "es", "&Sí", ".", "IPAPGothic"}, // without LANGUAGE, the messages locale; Mexico a point
+    {"fr", "fr_FR.UTF-8", "", "fr", "&Oui", ",", "IPAPGothic"}, // no-break spaces, in the face
+    {"it_IT.UTF-8", "it_IT.UTF-8", "", "it", "&Sì", ",", "IPAPGothic"}, // with its encoding
+    {"ja", "ja_JP.UTF-8", "", "ja", "はい(&Y)", ".", "IPAPGothic"}, // where fontconfig names the face in Japanese
+    {"nb", "nb_NO.UTF-8", "", "nb", "&Yes", ",", "IPAPGothic"}, // Qt has no Bokmål; its box's OK is Norwegian
+    {"pl", "pl_PL.UTF-8", "", "pl", "&Tak", ",", "IPAPGothic"},
+    {"pt_PT", "pt_PT.UTF-8", "", "pt_PT", "&Sim", ",", "IPAPGothic"}, // Portugal's own, with Qt's strings of Brazil
+    {"pt_BR", "pt_BR.UTF-8", "", "pt", "&Sim", ",", "IPAPGothic"}, // as every other region, Brazil's
+    {"ru", "ru_RU.UTF-8", "", "ru", "&Да", ",", "WenQuanYi Micro Hei"}, // IPAPGothic's Cyrillic is full-width
+    {"tr", "tr_TR.UTF-8", "", "tr", "&Evet", ",", "WenQuanYi Micro Hei"}, // IPAPGothic lacks ğ, ı and İ
+    {"zh_CN", "zh_CN.UTF-8", "", "zh_CN", "是(&Y)", ".", "WenQuanYi Micro Hei"}, // IPAPGothic's Han are Japanese
+    {"uk:de", "uk_UA.UTF-8", "", "de", "&Ja", ",", "IPAPGothic"}, // the first language translated
+    {"sco:de", "de_DE.UTF-8", "", "de", "&Ja", ",", "IPAPGothic"}, // Scots, unknown to Qt, is passed over
+    {"sv", "sv_SE.UTF-8", "", "", "&Yes", ".", "IPAPGothic"}, // English, though Sweden writes a comma
+    {"uk", "uk_UA.UTF-8", "", "", "&Yes", ".", "IPAPGothic"}, // English, though Qt speaks Ukrainian
+    {"en_GB:de", "en_GB.UTF-8", "", "", "&Yes", ".", "IPAPGothic"}, // English first ends the search
+    {"de", "de_DE.UTF-8", "C", "", "&Yes", ".", "IPAPGothic"}, // in the C locale LANGUAGE is not read
+    {"de", "de_DE.UTF-8", "POSIX", "", "&Yes", ".", "IPAPGothic"},
 };
 
 struct Windows { // both windows open, in the language installed when they were built
@@ -140,6 +151,8 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
     QLocale::setDefault(QLocale::system()); // as the program starts
     EXPECT_EQ(installTranslations().toStdString(), language.shown);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), language.qtYes);
+    // As fontconfig names it in this session ("IPA Pゴシック" in a Japanese one).
+    EXPECT_EQ(QFontInfo(layoutFont(11.25)).family(), QFontInfo(QFont(language.face)).family());
     Windows windows;
     const std::map<QString, QString> texts = windows.texts();
     const QRegularExpression number("^[01][.,]\\d\\d\\d$");
@@ -153,7 +166,7 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
         EXPECT_TRUE(texts == english) << "exactly the English window";
         return;
     }
-    const QRawFont face = QRawFont::fromFont(layoutFont(11.25)); // IPAPGothic, or main() stops
+    const QRawFont face = QRawFont::fromFont(layoutFont(11.25)); // alone: it covers the language, so no fallbacks
     for (const auto& [place, text] : english) { // whatever has words besides the program's name is translated
         EXPECT_TRUE(texts.at(place) != text || !QString(text).remove("Corvanta").contains(QRegularExpression("[a-z]")))
             << "untranslated: " << place.toStdString() << " \"" << text.toStdString() << '"';
@@ -168,6 +181,20 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
         if (!control->property("text").toString().isEmpty()) {
             EXPECT_GE(margin(control), 2.0) << control->objectName().toStdString();
         }
+    }
+    for (const char* name : {"theoryRow", "ratioRow"}) { // the heading ends before the first column
+        auto* strip = windows.main.findChild<SurfaceWidget*>(name);
+        const QImage drawn = strip->grab(strip->contentsRect()).toImage();
+        const double firstColumn = Experiment::column(1) * strip->contentsRect().width() / 40.0; // 40 units across
+        const QImage heading = drawn.copy(0, 0, int(firstColumn * drawn.devicePixelRatio()), drawn.height());
+        QImage blank = heading;
+        blank.fill(heading.pixel(0, 0));
+        EXPECT_GE(firstColumn - ink(heading, blank).right(), 2.0) << name;
+    }
+    if (std::string_view(language.decimalSign) == ",") { // a reader tells a bin, its value and the next bin apart
+        const QString read = texts.at("theoryRow description");
+        EXPECT_FALSE(QString(read).remove(QRegularExpression("\\d,\\d")).contains(',')) << read.toStdString();
+        EXPECT_FALSE(read.contains(QRegularExpression("\\d\\s\\d"))) << read.toStdString();
     }
     auto* page = windows.help->findChild<SurfaceWidget*>("page");
     const QImage drawn = page->grab(page->contentsRect()).toImage();
