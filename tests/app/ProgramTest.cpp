@@ -82,7 +82,7 @@ TEST_F(Program, WithoutASoundServerTheCuesSayNothing)
     ASSERT_FALSE(help.isEmpty()) << "no help window";
     run("timeout 9 xdotool windowminimize --sync " + help);
     click(632, 12);
-    EXPECT_EQ(find("Help"), help) << "Help left it minimised";
+    EXPECT_EQ(find("Help").toStdString(), help.toStdString()) << "Help left it minimised";
     ASSERT_NO_FATAL_FAILURE(exitWithOk());
 }
 
@@ -202,7 +202,9 @@ int main(int argc, char** argv)
     ::setenv("DISPLAY", (":" + xvfb.readAllStandardOutput().trimmed()).constData(), 1);
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
     windowManager.start("openbox", {});
-    if (!QTest::qWaitFor([] { return run("xdotool get_num_desktops").toInt() > 0; }, 10000)) {
+    const auto windowManagerReady
+        = [&] { return windowManager.state() == QProcess::NotRunning || run("xdotool get_num_desktops").toInt() > 0; };
+    if (!QTest::qWaitFor(windowManagerReady, 10000) || windowManager.state() == QProcess::NotRunning) {
         std::cerr << "openbox did not start: " << windowManager.errorString().toStdString() << "\n"
                   << windowManager.readAllStandardError().toStdString();
         return 1;
