@@ -83,13 +83,15 @@ struct Windows { // both windows open, in the language installed when they were 
                 texts[QString("%1 at %2").arg(strip).arg(printed.x)] = printed.text;
             }
         }
-        QTimer::singleShot(0, &main, [&texts] { // not once the window has gone
+        QObject reader; // the timer's context: no reading once this call has returned
+        QTimer::singleShot(0, &reader, [&texts] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr) << "no exit box";
             texts["exit box"] = box->text();
             box->accept();
         });
         main.confirmExit();
+        EXPECT_EQ(texts.count("exit box"), 1) << "no exit box";
         return texts;
     }
 };
