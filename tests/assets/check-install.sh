@@ -62,5 +62,10 @@ version=$(dpkg-deb -f "$deb" Version) depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libpulse0 qt6-qpa-plugins fonts-ipafont-gothic; do
   [[ $depends == *$needed* ]] || fail "the package does not depend on $needed: Depends: $depends"
 done
-said=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian --fail-on error,warning: $said"
+# Debian 13's lintian validates the metadata too, and fails it for the same missing homepage: that one warning is
+# accepted, by name and no other. An override in the package cannot say so: Debian 12's lintian calls an override of
+# a tag it does not know an error.
+said=$(lintian --fail-on error,warning "$deb" 2>&1) || [ "$(grep '^[EW]:' <<<"$said")" = \
+  'W: corvanta: appstream-metadata-validation-failed Problems reported by "appstreamcli validate-tree".' ] ||
+  fail "lintian --fail-on error,warning: $said"
 echo "install layout, menu entry, metadata, manual page and package are as expected"
