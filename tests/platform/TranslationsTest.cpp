@@ -94,12 +94,15 @@ struct Windows { // both windows open, in the language installed when they were 
                 texts[QString("%1 at %2").arg(strip).arg(printed.x)] = printed.text;
             }
         }
-        QTimer::singleShot(0, [&texts] {
+        QObject reader; // the timer's context: no reading once this call has returned
+        QTimer::singleShot(0, &reader, [&texts] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr) << "no exit box";
             texts["exit box"] = box->text();
             box->accept();
         });
         main.confirmExit();
+        EXPECT_EQ(texts.count("exit box"), 1) << "no exit box";
         return texts;
     }
 };
@@ -141,8 +144,12 @@ TEST(Translations, EachLanguageIsCompleteCoveredByItsFacesAndFitsTheLayoutAndAny
             qputenv("LANG", kLanguages[i].lang);
             qputenv("LC_ALL", kLanguages[i].lcAll);
             qputenv("CORVANTA_LANGUAGE_ROW", QByteArray::number(i));
-            EXPECT_EQ(QProcess::execute(QCoreApplication::applicationFilePath(), {"--gtest_filter=Translations.*"}), 0)
-                << kLanguages[i].language << " " << kLanguages[i].lang;
+            QProcess child; // killed if it is still running as the row ends
+            child.setProcessChannelMode(QProcess::ForwardedChannels);
+            child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=Translations.*"});
+            EXPECT_TRUE(child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit)
+                << kLanguages[i].language << " " << kLanguages[i].lang << ": no end within 60 s, or a crash";
+            EXPECT_EQ(child.exitCode(), 0) << kLanguages[i].language << " " << kLanguages[i].lang;
         }
         return;
     }
