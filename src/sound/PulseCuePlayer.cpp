@@ -30,7 +30,7 @@ struct CueWorker {
     std::string file;
     std::atomic<std::uint64_t> presses {0}; // the decoding of an older press gives up
     std::atomic<bool> ended {false};
-    std::atomic<std::int64_t> busySince {0}; // when the worker last got on with a press, in ms; 0 while it waits
+    std::atomic<std::int64_t> busySince {INT64_MAX}; // when the worker last got on with a press, in ms
     std::mutex log; // held by the worker while it logs, and by the end while it sets `ended`
     std::vector<std::string> folders; // set before the worker starts
     const int wake = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK); // a press rings it, the worker's main loop watches it
@@ -43,6 +43,7 @@ struct CueWorker {
 
     ~CueWorker() { ::close(wake); }
     static std::int64_t nowMs() { return steady_clock::now().time_since_epoch() / 1ms; }
+    std::int64_t stuckMs() const { return nowMs() - busySince; } // in a read so far; below 0 while it waits
     void ring() const { eventfd_write(wake, 1); }
 
     // The worker's thread. Once the player has ended it calls nothing of Qt and logs nothing: it touches only
@@ -98,11 +99,12 @@ struct CueWorker {
         }
         const auto stale = [this, press] {
             pa_mainloop_iterate(loop, 0, nullptr); // the stop and the handshake go out while the cue decodes
+            busySince = nowMs();
             return ended || presses != press;
         };
         const std::optional<std::string> path = findCue(fileName, folders);
         DecodedCue decoded = path ? decodeCue(*path, stale) : DecodedCue {std::nullopt, "it is in none of the folders"};
-        busySince = 0;
+        busySince = INT64_MAX;
         if (stale()) { // a newer press wants its own cue, or the player has ended
             return;
         }
@@ -173,8 +175,7 @@ struct CueWorker {
             onLetGoState(std::exchange(stream, nullptr), nullptr);
         }
     }
-    // A stream let go of is disconnected, which the server refuses while it still makes the stream: it is
-    // disconnected once made, and kept by the connection until then.
+    // Disconnected at once, or once the server has made it (it refuses before): the connection keeps it meanwhile.
     static void onLetGoState(pa_stream* stream, void*)
     {
         if (pa_stream_get_state(stream) == PA_STREAM_READY) {
@@ -193,7 +194,7 @@ PulseCuePlayer::~PulseCuePlayer()
         worker_->ended = true;
         lock.unlock();
         worker_->ring();
-        if (done_.wait_for(50ms) == std::future_status::ready) {
+        if (worker_->stuckMs() < 20 && done_.wait_for(50ms) == std::future_status::ready) {
             thread_.join();
         } else {
             thread_.detach(); // stuck in a read: it ends once the read returns, or with the process
@@ -221,8 +222,7 @@ void PulseCuePlayer::play(std::string_view fileName)
     lock.unlock();
     worker_->ring();
     // A worker stuck in a read (a network folder gone away) takes the latest press once the read returns.
-    const std::int64_t busySince = worker_->busySince;
-    if (busySince != 0 && CueWorker::nowMs() - busySince > 1000 && !std::exchange(saidStuck_, true)) {
+    if (worker_->stuckMs() > 1000 && !std::exchange(saidStuck_, true)) {
         qCInfo(lcSound, "cues are silent until a read of the disk returns: it has taken over a second");
     }
 }
