@@ -73,6 +73,7 @@ TEST(CueFiles, DecodeToTheFramesSoxReads)
         EXPECT_EQ(decoded.cue->channels, file.serverChannels);
         const std::vector<std::int16_t> sox = rawSamples(expected); // 880 Hz on the even channels, 440 Hz on the odd
         ASSERT_EQ(decoded.cue->samples.size(), file.frames * file.serverChannels);
+        EXPECT_EQ(decoded.note.empty(), sox.size() == file.frames * file.channels) << "a cut cue says so";
         for (std::size_t sample = 0; sample < decoded.cue->samples.size(); ++sample) {
             const std::size_t frame = sample / file.serverChannels;
             const std::size_t channel = sample % file.serverChannels;
@@ -266,13 +267,17 @@ TEST_F(CuePlayerTest, PlaysAgainWhenTheServerComesBackAfterGoingAwayMidCue)
     EXPECT_TRUE(sound.waitForTones(before, {880}));
 }
 
-// The player ends at once while a cue is decoded: within 100 ms the cue file is closed, and nothing is on the server.
-// And while a cue plays: nothing stays on the server.
+// A newer press, and the player's end, stop a decoding at once: within 100 ms the cue file is closed, and after the
+// end nothing is on the server. The player also ends while a cue plays: nothing stays on the server.
 TEST_F(CuePlayerTest, EndsWhileACueIsDecodedOrPlays)
 {
     ASSERT_TRUE(sox("-n -r 48000 -c 8 -C 10 large.ogg synth 21 whitenoise vol 0.5")); // hundreds of ms to decode
     {
         PulseCuePlayer player;
+        player.play("large.ogg");
+        ASSERT_TRUE(QTest::qWaitFor([] { return cueOpen("large.ogg"); }, 10000));
+        player.play("pinpon.wav");
+        EXPECT_TRUE(QTest::qWaitFor([] { return !cueOpen("large.ogg"); }, 100)) << "the newer press waited";
         player.play("large.ogg");
         ASSERT_TRUE(QTest::qWaitFor([] { return cueOpen("large.ogg"); }, 10000));
     }
