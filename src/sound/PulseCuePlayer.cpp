@@ -65,6 +65,7 @@ struct CueWorker {
             lock.unlock();
             if (!pressed.empty()) {
                 play(pressed, press);
+                busySince = INT64_MAX;
             } else if (pa_mainloop_iterate(loop, 1, nullptr) < 0) {
                 break;
             }
@@ -104,7 +105,6 @@ struct CueWorker {
         };
         const std::optional<std::string> path = findCue(fileName, folders);
         DecodedCue decoded = path ? decodeCue(*path, stale) : DecodedCue {std::nullopt, "it is in none of the folders"};
-        busySince = INT64_MAX;
         if (stale()) { // a newer press wants its own cue, or the player has ended
             return;
         }
