@@ -24,13 +24,13 @@ using namespace std::chrono;
 
 Q_LOGGING_CATEGORY(lcSound, "corvanta.sound", QtWarningMsg)
 
-// The worker's thread: what it shares with the player, then its own; the last of them to let go of it frees it.
+// The worker: what it shares with the player, then its own objects; the last of the two to let go of it frees it.
 struct CueWorker {
     std::mutex mutex; // held only to swap the latest press's file
     std::string file;
     std::atomic<std::uint64_t> presses {0}; // the decoding of an older press gives up
     std::atomic<bool> ended {false};
-    std::atomic<std::int64_t> busySince {INT64_MAX}; // when the worker last got on with a press, in ms
+    std::atomic<std::int64_t> busySince {INT64_MAX}; // when it last got on with a press, in ms; INT64_MAX: idle
     std::mutex log; // held by the worker while it logs, and by the end while it sets `ended`
     std::vector<std::string> folders; // set before the worker starts
     const int wake = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK); // a press rings it, the worker's main loop watches it
@@ -47,7 +47,7 @@ struct CueWorker {
     void ring() const { eventfd_write(wake, 1); }
 
     // The worker's thread. Once the player has ended it calls nothing of Qt and logs nothing: it touches only
-    // this object, so that it may outlive main() when a read of a slow folder holds it.
+    // this object and the library objects it owns, so that it may outlive main() when a slow read holds it.
     void run()
     {
         const sched_param background {}; // woken by a press, it waits for a free core rather than preempt the window

@@ -51,9 +51,9 @@ TEST(CueFiles, DecodeToTheFramesSoxReads)
         int tolerance; // between a sample and sox's
     } files[] = {
         {44100, 1, "-b 16", "wav", 0.4, 1, 17640, 0}, // near full scale: every sample as it is
-        {44100, 2, "-b 16", "flac", 0.4, 2, 17640, 0},
-        {48000, 2, "-b 24", "wav", 0.4, 2, 19200, 1},
-        {8000, 40, "-b 16", "wav", 0.4, 2, 3200, 0},
+        {44100, 2, "-b 16", "flac", 0.4, 2, 17640, 0}, // compressed
+        {48000, 2, "-b 24", "wav", 0.4, 2, 19200, 1}, // 24 bits
+        {8000, 40, "-b 16", "wav", 0.4, 2, 3200, 0}, // mixed down
         {48000, 8, "-b 16", "wav", 0.4, 8, 19200, 0}, // which the server takes with a channel map
         {192000, 8, "-b 16", "flac", 6, 8, 1048576, 0}, // 8 Mi samples
         {8000, 1, "-b 16", "wav", 40, 1, 240000, 0}, // 30 s
@@ -65,7 +65,8 @@ TEST(CueFiles, DecodeToTheFramesSoxReads)
         const QString format
             = QString("-r %1 -c %2 %3 -t %4").arg(file.rate).arg(file.channels).arg(file.encoding, file.type);
         SCOPED_TRACE(format.toStdString());
-        ASSERT_TRUE(sox(QString("-D -n %1 %2 synth %3 sine 880 sine 440 gain -n -1").arg(format, cue).arg(file.seconds)));
+        ASSERT_TRUE(
+            sox(QString("-D -n %1 %2 synth %3 sine 880 sine 440 gain -n -1").arg(format, cue).arg(file.seconds)));
         ASSERT_TRUE(sox(QString("-D %1 -t raw -e signed -b 16 %2").arg(cue, expected)));
         const DecodedCue decoded = decode(cue);
         ASSERT_TRUE(decoded.cue) << decoded.note;
