@@ -73,35 +73,47 @@ struct SoundServer {
         if (!QTest::qWaitFor([this] { return QFile::exists(socket); }, 10000)) {
             return false;
         }
+        QFile::remove(recording); // what the server's last run recorded
         recorder.startCommand("parec -d cap.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=20 -s unix:"
             + socket + ' ' + recording);
         return QTest::qWaitFor([this] { return recordedBytes() > 0; }, 10000);
     }
-    void stop()
+    void stop() // what does not end in 10 s is killed
     {
         pactl("exit");
-        server.waitForFinished();
-        recorder.waitForFinished();
+        server.waitForFinished(10000);
+        recorder.waitForFinished(10000);
+        server.kill();
+        recorder.kill();
+        server.waitForFinished(10000);
+        recorder.waitForFinished(10000);
     }
     qint64 recordedBytes() const { return QFileInfo(recording).size(); }
-    // The frequency of what first sounded after `fromBytes` of the recording, 50 to 200 ms into it; 0 for silence.
-    double firstToneHz(qint64 fromBytes) const
+    // Waits, at most 10 s, for `tones` to sound one after another after `fromBytes` of the recording: each for 50 ms
+    // at least, within 12 Hz. However late the first comes, on a busy machine.
+    bool waitForTones(qint64 fromBytes, const std::vector<double>& tones) const
+    {
+        return QTest::qWaitFor([&] { return heard(fromBytes, tones); }, 10000);
+    }
+    bool heard(qint64 fromBytes, const std::vector<double>& tones) const
     {
         const std::vector<std::int16_t> recorded = rawSamples(recording);
-        std::size_t onset = static_cast<std::size_t>(fromBytes / 2);
-        while (onset < recorded.size() && std::abs(recorded[onset]) < 1000) {
-            ++onset;
+        std::size_t found = 0;
+        for (auto from = static_cast<std::size_t>(fromBytes / 2); found < tones.size(); from += 441) { // 10 ms apart
+            if (from + 2205 > recorded.size()) {
+                return false;
+            }
+            if (std::abs(toneHz(recorded, 1, 44100, from / 44100.0, 0.05) - tones[found]) < 12) {
+                ++found;
+            }
         }
-        if (onset + 44100 / 5 > recorded.size()) {
-            return 0;
-        }
-        return toneHz(recorded, 1, 44100, static_cast<double>(onset) / 44100 + 0.05, 0.15);
+        return true;
     }
     QString pactl(const QString& command) const
     {
         QProcess process;
         process.startCommand("pactl -s unix:" + socket + ' ' + command);
-        process.waitForFinished();
+        process.waitForFinished(10000); // then killed, if need be
         return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
     }
 };

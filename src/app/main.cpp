@@ -1,6 +1,7 @@
 // Corvanta: a Galton board for the classroom.
 #include "core/RandomSource.h"
 #include "mainwindow/MainWindow.h"
+#include "platform/FirstFrame.h"
 #include "platform/LayoutFonts.h"
 #include "platform/ProgramIcon.h"
 #include "platform/SystemClock.h"
@@ -85,6 +86,7 @@ int main(int argc, char** argv)
     corvanta::SystemClock clock;
     corvanta::MainWindow window(random, clock, cues);
     corvanta::completeProgramIconAfterFirstPaint(window);
+    corvanta::afterFirstFrame(window, [&cues] { cues.start(); }); // so that neither start-up nor a press pays for it
     window.show();
     return QApplication::exec();
 }

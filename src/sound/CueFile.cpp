@@ -1,72 +1,13 @@
-#include "CueFile.h"
+#include "PulseCuePlayer.h"
 
 #include <sndfile.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cmath>
-#include <cstring>
-#include <exception>
-#include <iterator>
 #include <memory>
 
 namespace corvanta {
-
-namespace {
-
-// A block is at most 64 Ki frames, and holds no more samples than 64 Ki stereo frames, however many
-// channels a file has.
-constexpr std::int64_t kBlockFrames = 64 * 1024;
-constexpr std::int64_t kBlockSamples = 2 * kBlockFrames;
-// The sound server's highest rate (PA_RATE_MAX).
-constexpr int kMaxRate = 384000;
-
-struct SndfileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
-
-DecodedCue refuse(std::string why)
-{
-    return {std::nullopt, std::move(why)};
-}
-
-// libsndfile hands every encoding over as floats in [-1, 1); 16-bit samples come back unchanged.
-std::int16_t toPcm16(float value)
-{
-    if (std::isnan(value)) {
-        return 0;
-    }
-    return static_cast<std::int16_t>(std::lrint(std::clamp(value * 32768.0f, -32768.0f, 32767.0f)));
-}
-
-// Appends `frames` frames of `block`; above kMaxCueChannels, the even channels go left and the odd
-// ones right.
-void appendFrames(
-    std::vector<std::int16_t>& samples, const std::vector<float>& block, std::int64_t frames, int fileChannels)
-{
-    const auto channels = static_cast<std::size_t>(fileChannels);
-    for (std::size_t frame = 0; frame < static_cast<std::size_t>(frames); ++frame) {
-        const float* first = block.data() + frame * channels;
-        if (fileChannels <= kMaxCueChannels) {
-            std::transform(first, first + channels, std::back_inserter(samples), toPcm16);
-            continue;
-        }
-        float sides[2] = {0.0f, 0.0f};
-        for (std::size_t channel = 0; channel < channels; ++channel) {
-            sides[channel % 2] += first[channel];
-        }
-        const auto left = static_cast<float>((channels + 1) / 2);
-        const auto right = static_cast<float>(channels / 2);
-        samples.push_back(toPcm16(sides[0] / left));
-        samples.push_back(toPcm16(sides[1] / right));
-    }
-}
-
-} // namespace
 
 std::optional<std::string> findCue(std::string_view fileName, const std::vector<std::string>& folders)
 {
@@ -82,55 +23,52 @@ std::optional<std::string> findCue(std::string_view fileName, const std::vector<
 
 DecodedCue decodeCue(const std::string& path, const std::function<bool()>& cancelled)
 {
-    // Opening without blocking and looking at what was opened: a named pipe would block the first
-    // read, a directory or a device is no cue, a huge file is not one either.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0) {
-        return refuse(std::string("it cannot be opened: ") + std::strerror(errno));
-    }
+    // Looked at before it is opened: a named pipe would block the first read, and a huge file is no cue.
     struct stat info { };
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(descriptor);
-        return refuse("it is not a regular file");
-    }
-    if (info.st_size > kMaxCueFileBytes) {
-        ::close(descriptor);
-        return refuse("it is larger than 16 MiB");
+    const bool regular = ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    if (!regular || info.st_size > kMaxCueFileBytes) {
+        return {std::nullopt, regular ? "it is larger than 16 MiB" : "it is not a regular file"};
     }
     SF_INFO format {};
-    // libsndfile closes the descriptor, also when it refuses the file.
-    const std::unique_ptr<SNDFILE, SndfileCloser> file(sf_open_fd(descriptor, SFM_READ, &format, SF_TRUE));
+    const std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> file(sf_open(path.c_str(), SFM_READ, &format), sf_close);
     if (file == nullptr) {
-        return refuse(std::string("libsndfile cannot read it: ") + sf_strerror(nullptr));
+        return {std::nullopt, std::string("libsndfile cannot read it: ") + sf_strerror(nullptr)};
     }
-    if (format.channels < 1 || format.samplerate < 1 || format.samplerate > kMaxRate) {
-        return refuse(
-            "its rate of " + std::to_string(format.samplerate) + " frames a second is beyond the sound server's");
-    }
-
+    sf_command(file.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE); // a float sample beyond full scale does not wrap
     Pcm16Cue cue {format.channels <= kMaxCueChannels ? format.channels : 2, format.samplerate, {}};
-    const std::int64_t maxFrames = kMaxCueSeconds * format.samplerate;
-    const std::int64_t blockFrames = std::clamp<std::int64_t>(kBlockSamples / format.channels, 1, kBlockFrames);
-    try {
-        std::vector<float> block(static_cast<std::size_t>(blockFrames) * static_cast<std::size_t>(format.channels));
-        for (std::int64_t frames = 0; frames < maxFrames;) {
-            if (cancelled()) {
-                return {};
-            }
-            const sf_count_t read = sf_readf_float(file.get(), block.data(), std::min(blockFrames, maxFrames - frames));
-            if (read <= 0) {
-                break;
-            }
-            appendFrames(cue.samples, block, read, format.channels);
-            frames += read;
+    const std::int64_t maxFrames = std::min(kMaxCueSeconds * format.samplerate, kMaxCueSamples / cue.channels);
+    const std::int64_t known = std::clamp<std::int64_t>(format.frames, 0, maxFrames); // one allocation, if known
+    cue.samples.reserve(static_cast<std::size_t>(known) * static_cast<std::size_t>(cue.channels));
+    const auto from = static_cast<std::size_t>(format.channels);
+    const auto to = static_cast<std::size_t>(cue.channels);
+    std::vector<std::int16_t> block(128 * 1024); // as many samples as 64 Ki stereo frames, whatever the channels
+    const auto blockFrames = static_cast<std::int64_t>(block.size() / std::max<std::size_t>(from, 2));
+    for (std::int64_t frames = 0; frames < maxFrames;) {
+        if (cancelled()) {
+            return {};
         }
-    } catch (const std::exception&) { // out of memory: many channels at a high rate on a small system
-        return refuse("it is too large to hold in memory");
+        const sf_count_t read = sf_readf_short(file.get(), block.data(), std::min(blockFrames, maxFrames - frames));
+        if (read <= 0) {
+            break;
+        }
+        // Each channel the server gets is the mean of the file's that fall to it: beyond 32, even left, odd right.
+        for (std::size_t frame = 0; frame < static_cast<std::size_t>(read) * from; frame += from) {
+            for (std::size_t channel = 0; channel < to; ++channel) {
+                int sum = 0;
+                for (std::size_t mixed = channel; mixed < from; mixed += to) {
+                    sum += block[frame + mixed];
+                }
+                cue.samples.push_back(
+                    static_cast<std::int16_t>(sum / static_cast<int>((from - channel + to - 1) / to)));
+            }
+        }
+        frames += read;
     }
     if (cue.samples.empty()) {
-        return refuse("it holds no sound");
+        return {std::nullopt, "it holds no sound"};
     }
-    return {std::move(cue), {}};
+    const bool longer = format.frames > maxFrames;
+    return {std::move(cue), longer ? "only its start plays: it is longer than 30 s or 8 Mi samples" : ""};
 }
 
 } // namespace corvanta
