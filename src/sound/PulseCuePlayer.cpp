@@ -1,9 +1,6 @@
 #include "PulseCuePlayer.h"
 
-#include <pulse/context.h>
-#include <pulse/error.h>
-#include <pulse/mainloop.h>
-#include <pulse/stream.h>
+#include <pulse/pulseaudio.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,6 +14,7 @@
 #include <atomic>
 #include <chrono>
 #include <mutex>
+#include <utility>
 
 namespace corvanta {
 
@@ -44,7 +42,6 @@ struct CueWorker {
     ~CueWorker() { ::close(wake); }
     static std::int64_t nowMs() { return steady_clock::now().time_since_epoch() / 1ms; }
     std::int64_t stuckMs() const { return nowMs() - busySince; } // in a read so far; below 0 while it waits
-    void ring() const { eventfd_write(wake, 1); }
 
     // The worker's thread. Once the player has ended it calls nothing of Qt and logs nothing: it touches only
     // this object and the library objects it owns, so that it may outlive main() when a slow read holds it.
@@ -65,7 +62,6 @@ struct CueWorker {
             lock.unlock();
             if (!pressed.empty()) {
                 play(pressed, press);
-                busySince = INT64_MAX;
             } else if (pa_mainloop_iterate(loop, 1, nullptr) < 0) {
                 break;
             }
@@ -105,12 +101,12 @@ struct CueWorker {
         };
         const std::optional<std::string> path = findCue(fileName, folders);
         DecodedCue decoded = path ? decodeCue(*path, stale) : DecodedCue {std::nullopt, "it is in none of the folders"};
-        if (stale()) { // a newer press wants its own cue, or the player has ended
-            return;
+        if (!stale()) { // else a newer press wants its own cue, or the player has ended
+            say("cue " + path.value_or(fileName) + (decoded.cue ? ": " : " refused: "), decoded.note);
+            cue = std::move(decoded.cue); // without a connection, silent: it goes with the next press
+            startStream();
         }
-        say("cue " + path.value_or(fileName) + (decoded.cue ? ": " : " refused: "), decoded.note);
-        cue = std::move(decoded.cue); // without a connection, silent: it goes with the next press
-        startStream();
+        busySince = INT64_MAX;
     }
     static void onContextState(pa_context* context, void* self)
     {
@@ -193,7 +189,7 @@ PulseCuePlayer::~PulseCuePlayer()
         std::unique_lock lock(worker_->log); // no line of the worker's is being logged, and none will be
         worker_->ended = true;
         lock.unlock();
-        worker_->ring();
+        eventfd_write(worker_->wake, 1);
         if (worker_->stuckMs() < 20 && done_.wait_for(50ms) == std::future_status::ready) {
             thread_.join();
         } else {
@@ -209,7 +205,11 @@ void PulseCuePlayer::start()
         worker_->folders = cueFolders(); // here, as the worker calls nothing of Qt but the log
         std::packaged_task<void()> work([worker = worker_] { worker->run(); });
         done_ = work.get_future();
-        thread_ = std::thread(std::move(work));
+        try {
+            thread_ = std::thread(std::move(work));
+        } catch (const std::exception& error) { // out of threads: the cues are silent, the rest goes on
+            qCInfo(lcSound, "cues are silent: the worker cannot start: %s", error.what());
+        }
     }
 }
 
@@ -220,7 +220,7 @@ void PulseCuePlayer::play(std::string_view fileName)
     worker_->file = fileName;
     ++worker_->presses;
     lock.unlock();
-    worker_->ring();
+    eventfd_write(worker_->wake, 1);
     // A worker stuck in a read (a network folder gone away) takes the latest press once the read returns.
     if (worker_->stuckMs() > 1000 && !std::exchange(saidStuck_, true)) {
         qCInfo(lcSound, "cues are silent until a read of the disk returns: it has taken over a second");
