@@ -5,8 +5,8 @@
 #include "platform/LayoutFonts.h"
 #include "platform/ProgramIcon.h"
 #include "platform/SystemClock.h"
-#include "sound/PulseCuePlayer.h"
 #include "platform/Translations.h"
+#include "sound/PulseCuePlayer.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -85,8 +85,11 @@ int main(int argc, char** argv)
     corvanta::TimeMixedRandom random(std::random_device {}());
     corvanta::SystemClock clock;
     corvanta::MainWindow window(random, clock, cues);
-    corvanta::completeProgramIconAfterFirstPaint(window);
-    corvanta::afterFirstFrame(window, [&cues] { cues.start(); }); // so that neither start-up nor a press pays for it
+    // What the user need not wait for to see the window, and a press need not wait for either.
+    corvanta::afterFirstFrame(window, [&window, &cues] {
+        corvanta::completeProgramIcon(window);
+        cues.start();
+    });
     window.show();
     return QApplication::exec();
 }

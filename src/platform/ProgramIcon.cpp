@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -32,34 +31,6 @@ QRect bar(std::size_t index)
     const int height = kBarHeights[index];
     return {2 + 4 * static_cast<int>(index), 30 - height, 3, height};
 }
-
-// A zero timer started at the window's first paint event fires once that frame is on the screen.
-class IconCompleter final : public QObject {
-public:
-    explicit IconCompleter(QWidget& window)
-        : QObject(&window)
-    {
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* window, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            window->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this, window] {
-                QIcon icon;
-                for (const int size : {CORVANTA_ICON_SIZES}) {
-                    icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
-                }
-                QApplication::setWindowIcon(icon);
-                static_cast<QWidget*>(window)->setWindowIcon(icon);
-                deleteLater();
-            });
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -101,9 +72,14 @@ QIcon programIcon()
     return QIcon(QPixmap::fromImage(programIconImage()));
 }
 
-void completeProgramIconAfterFirstPaint(QWidget& window)
+void completeProgramIcon(QWidget& window)
 {
-    new IconCompleter(window); // owned by the window
+    QIcon icon;
+    for (const int size : {CORVANTA_ICON_SIZES}) {
+        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+    }
+    QApplication::setWindowIcon(icon);
+    window.setWindowIcon(icon);
 }
 
 } // namespace corvanta

@@ -15,9 +15,9 @@ void paintProgramIcon(QPainter& painter, bool roundPins);
 QImage programIconImage(int size = 32); // 24-bit colour; round pins above 32 px
 QIcon programIcon(); // the 32 px image alone, which a window starts with
 
-// Once the window has painted its first frame, gives it and the application the icon in every size
-// the build installs, for docks and window switchers. Drawn and sent to the X server before it, the
-// large sizes delayed that frame (docs/PERFORMANCE.md).
-void completeProgramIconAfterFirstPaint(QWidget& window);
+// Gives the window and the application the icon in every size the build installs, for docks and
+// window switchers. Drawn and sent to the X server before the window's first frame, the large sizes
+// delayed that frame (docs/PERFORMANCE.md): called once it is up.
+void completeProgramIcon(QWidget& window);
 
 } // namespace corvanta
