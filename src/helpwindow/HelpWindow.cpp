@@ -44,11 +44,7 @@ HelpWindow::HelpWindow()
     page_->setTextFont(pageFont, SurfaceWidget::TextEdges::Smooth);
     close->setFocus();
 
-    connect(&ProgramActivation::instance(), &ProgramActivation::activated, this, [this](QWidget* window) {
-        if (window == this) {
-            printPage();
-        }
-    });
+    onProgramActivation(*this, [this] { printPage(); });
 }
 
 void HelpWindow::printPage()
@@ -59,19 +55,6 @@ void HelpWindow::printPage()
         page_->printLine(line.toStdString());
     }
     page_->describe(lines.join(QLatin1Char('\n'))); // the page is a picture of text: a reader reads it whole
-}
-
-void HelpWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // Not every platform reports a focus change when a new window becomes active: the first showing
-    // prints the page either way, and a later notice of the same activation finds nothing changed.
-    if (!shownBefore_) {
-        shownBefore_ = true;
-        if (ProgramActivation::instance().noteActive(this)) {
-            printPage();
-        }
-    }
 }
 
 HelpWindow* HelpWindow::open()

@@ -18,15 +18,11 @@ public:
     // At the program's end: destroys the help window at once, if there is one.
     static void closeIfOpen();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     HelpWindow();
     void printPage();
 
     SurfaceWidget* page_;
-    bool shownBefore_ = false;
 };
 
 } // namespace corvanta

@@ -13,7 +13,6 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QMessageBox>
-#include <QShowEvent>
 
 #include <algorithm>
 
@@ -81,12 +80,9 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, CuePlayer& cues)
     stepTimer_.setParent(this);
     stepTimer_.setObjectName(QStringLiteral("stepTimer"));
     connect(&stepTimer_, &QTimer::timeout, this, [this] { controller_.step(); });
-    connect(&ProgramActivation::instance(), &ProgramActivation::activated, this, [this](QWidget* window) {
-        if (window == this) {
-            controller_.activate();
-        }
-    });
+    onProgramActivation(*this, [this] { controller_.activate(); });
     controller_.load();
+    buttons_[static_cast<std::size_t>(Button::Fast)]->setFocus(); // once the window is shown
 }
 
 MainWindow::~MainWindow() = default;
@@ -212,18 +208,6 @@ void MainWindow::endProgram()
     HelpWindow::closeIfOpen();
     hide();
     QCoreApplication::exit(0);
-}
-
-void MainWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous()) {
-        buttons_[static_cast<std::size_t>(Button::Fast)]->setFocus();
-    }
-    // The platform may or may not report an activation when the window first appears.
-    if (ProgramActivation::instance().noteActive(this)) {
-        controller_.activate();
-    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,38 +1,53 @@
 #include "ProgramActivation.h"
 
 #include <QApplication>
-#include <QGuiApplication>
+#include <QEvent>
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
 #include <QWindow>
 
 namespace corvanta {
 
-ProgramActivation& ProgramActivation::instance()
-{
-    static ProgramActivation* instance = new ProgramActivation; // lives as long as the application
-    return *instance;
-}
+namespace {
 
-ProgramActivation::ProgramActivation()
-{
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &ProgramActivation::onFocusWindowChanged);
-}
+QPointer<QWidget> lastActive; // the program's active window, or the last one it had: any window of the program
+QHash<QWidget*, std::function<void()>> handlers;
 
-bool ProgramActivation::noteActive(QWidget* window)
-{
-    if (window == nullptr || last_ == window) {
-        return false;
-    }
-    last_ = window;
-    return true;
-}
-
-void ProgramActivation::onFocusWindowChanged()
+void noteActive(QWidget* window)
 {
     // A null active window means another program is active: nothing changes for ours.
-    QWidget* window = QApplication::activeWindow();
-    if (window != nullptr && noteActive(window)) {
-        emit activated(window);
+    if (window != nullptr && window != lastActive) {
+        lastActive = window;
+        if (handlers.contains(window)) {
+            handlers[window]();
+        }
     }
+}
+
+class ShowWatch final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* window, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            noteActive(static_cast<QWidget*>(window));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void onProgramActivation(QWidget& window, std::function<void()> activated)
+{
+    [[maybe_unused]] static const auto focusChanges = QObject::connect(
+        qApp, &QGuiApplication::focusWindowChanged, [] { noteActive(QApplication::activeWindow()); });
+    handlers.insert(&window, std::move(activated));
+    QObject::connect(&window, &QObject::destroyed, [destroyed = &window] { handlers.remove(destroyed); });
+    window.installEventFilter(new ShowWatch(&window));
 }
 
 } // namespace corvanta

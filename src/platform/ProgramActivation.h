@@ -1,32 +1,15 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
-#include <QWidget>
+#include <functional>
+
+class QWidget;
 
 namespace corvanta {
 
-// Tells a window when it becomes the program's active window coming from another window of the
-// program, or for the first time. Switching to another program and back is not such an
-// activation: the program's last active window is still the same one.
-class ProgramActivation : public QObject {
-    Q_OBJECT
-
-public:
-    static ProgramActivation& instance();
-
-    // Records `window` as the program's active window. Returns true when that is a change (or the
-    // first time), which is when the window's activation handler should run.
-    bool noteActive(QWidget* window);
-
-signals:
-    void activated(QWidget* window);
-
-private:
-    ProgramActivation();
-    void onFocusWindowChanged();
-
-    QPointer<QWidget> last_;
-};
+// Runs `activated` whenever `window` becomes the program's active window coming from another window of the
+// program, or for the first time; also when it is shown, as not every platform reports a focus change for a window
+// that appears. Switching to another program and back is no such activation: the program's last active window is
+// still the same one.
+void onProgramActivation(QWidget& window, std::function<void()> activated);
 
 } // namespace corvanta
