@@ -1,0 +1,23 @@
+#pragma once
+// What a test saw, compared with its golden file in tests/data. With CORVANTA_UPDATE_GOLDEN=1 the test writes the file
+// instead and fails: the change is then read line by line, like code, before it is committed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+inline void expectGolden(const std::string& fileName, const std::string& seen)
+{
+    const std::string path = std::string(CORVANTA_TEST_DATA) + "/" + fileName;
+    if (std::getenv("CORVANTA_UPDATE_GOLDEN") != nullptr) {
+        std::ofstream(path) << seen;
+        ADD_FAILURE() << "wrote " << path << "; read the change, then run the test again without CORVANTA_UPDATE_GOLDEN";
+        return;
+    }
+    std::ifstream file(path);
+    std::ostringstream golden;
+    golden << file.rdbuf();
+    EXPECT_EQ(golden.str(), seen) << "what the test saw differs from " << path;
+}
