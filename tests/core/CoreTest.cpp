@@ -83,27 +83,12 @@ struct Lesson {
     }
     void press(Button button, const std::string& caption)
     {
-        EXPECT_TRUE(view.enabled.at(button)) << caption << " pressed while it is disabled";
-        switch (button) {
-        case Button::Fast:
-            controller.fast();
-            break;
-        case Button::Slow:
-            controller.slow();
-            break;
-        case Button::Stop:
-            controller.stop();
-            break;
-        case Button::Init:
-            controller.init();
-            break;
-        case Button::Help:
-            controller.help();
-            break;
-        case Button::Exit:
-            controller.exit();
-            break;
-        }
+        const std::map<Button, void (RunController::*)()> handlers
+            = {{Button::Fast, &RunController::fast}, {Button::Slow, &RunController::slow},
+                {Button::Stop, &RunController::stop}, {Button::Init, &RunController::init},
+                {Button::Help, &RunController::help}, {Button::Exit, &RunController::exit}};
+        EXPECT_TRUE(view.enabled[button]) << caption << " pressed while it is disabled";
+        (controller.*handlers.at(button))();
         look(caption);
     }
     void activate(const std::string& when)
@@ -111,17 +96,10 @@ struct Lesson {
         controller.activate();
         look(when);
     }
+    // Ticks while the timer runs, at most `count`.
     void ticks(int count, const std::string& what)
     {
-        for (int tick = 0; tick < count; ++tick) {
-            ASSERT_TRUE(view.timerOn) << what << ": a tick while the timer stands";
-            controller.step();
-        }
-        look(what);
-    }
-    void ticksWhileTheTimerRuns(const std::string& what)
-    {
-        for (int tick = 0; view.timerOn && tick < 1000; ++tick) {
+        for (int tick = 0; tick < count && view.timerOn; ++tick) {
             controller.step();
         }
         look(what);
@@ -148,7 +126,7 @@ TEST(Lesson, WhatTheScreenShowsAndWhatSoundsAfterEachEventOfALesson)
     lesson.press(Button::Slow, "LowSpeed");
     lesson.ticks(7, "seven ticks: that ball lands");
     lesson.press(Button::Fast, "HightSpeed");
-    lesson.ticksWhileTheTimerRuns("ticks until a bin holds its twentieth ball");
+    lesson.ticks(1000, "ticks until a bin holds its twentieth ball");
     lesson.activate("an activation after the finished run");
     lesson.press(Button::Init, "Init");
     lesson.press(Button::Fast, "HightSpeed");

@@ -13,29 +13,22 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace corvanta::test {
 
-// A position as a person writes it: 19.8, 0.9, 20.05.
-inline std::string number(float value)
+// A place as a person writes it: (19.8, 0.9).
+inline std::string point(float x, float y)
 {
     std::ostringstream text;
-    text << static_cast<double>(value);
+    text << '(' << static_cast<double>(x) << ", " << static_cast<double>(y) << ')';
     return text.str();
 }
 
-inline std::string point(float x, float y)
-{
-    return "(" + number(x) + ", " + number(y) + ")";
-}
-
-// What stands on a surface: the texts by place, a print at the same place replacing what stood there, and the lines in
-// the order they were first drawn.
+// What stands on a surface: the texts by place, a print at the same place replacing what stood there, and the lines.
 struct RecordedSurface final : Surface {
     std::map<std::pair<float, float>, std::string> texts;
-    std::vector<std::pair<std::string, std::string>> lines; // the two ends, and the colour
+    std::vector<std::string> lines; // "(20, 1) (10, 11) rgb(0, 0, 255)", each once, in the order first drawn
     float cursorX = 0;
     float cursorY = 0;
 
@@ -52,21 +45,12 @@ struct RecordedSurface final : Surface {
     void printLine(std::string_view text) override { texts[{cursorX, cursorY}] = text; }
     void line(float x1, float y1, float x2, float y2, Rgb colour) override
     {
-        const std::pair<std::string, std::string> drawn = {point(x1, y1) + " " + point(x2, y2), colourName(colour)};
-        if (std::ranges::find(lines, drawn) == lines.end()) {
-            lines.push_back(drawn);
+        std::ostringstream drawn;
+        drawn << point(x1, y1) << ' ' << point(x2, y2) << " rgb(" << int(colour.red) << ", " << int(colour.green)
+              << ", " << int(colour.blue) << ')';
+        if (std::ranges::find(lines, drawn.str()) == lines.end()) {
+            lines.push_back(drawn.str());
         }
-    }
-    static std::string colourName(Rgb colour)
-    {
-        if (colour.red == 0 && colour.green == 0 && colour.blue == 255) {
-            return "blue";
-        }
-        if (colour.red == 0 && colour.green == 0 && colour.blue == 0) {
-            return "black";
-        }
-        return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", "
-            + std::to_string(colour.blue) + ")";
     }
 };
 
@@ -74,11 +58,10 @@ struct RecordingView final : MainView, CuePlayer, RandomSource, Clock {
     RecordedSurface boardSurface;
     RecordedSurface theory;
     RecordedSurface ratios;
-    std::map<Button, bool> enabled {{Button::Fast, true}, {Button::Slow, true}, {Button::Stop, true},
-        {Button::Init, true}, {Button::Help, true}, {Button::Exit, true}};
+    std::map<Button, bool> enabled;
     bool timerOn = false;
-    int intervalMs = 150;
-    std::string ball = "at its place in the layout";
+    int intervalMs = 0;
+    std::string ball = "where the layout puts it";
     bool ballShown = true;
     std::set<std::pair<int, int>> markers; // shown, by bin and level
     std::string count;
@@ -103,6 +86,7 @@ struct RecordingView final : MainView, CuePlayer, RandomSource, Clock {
     }
     void setCount(std::string_view text) override { count = text; }
     void showBinCounts(std::span<const int>) override { }
+    void showStripTexts(Heading, std::span<const std::string>) override { }
     std::string heading(Heading which) override { return which == Heading::Theory ? "Theory" : "Ratio"; }
     std::string decimalSign() override { return "."; }
     void setButtonEnabled(Button button, bool on) override { enabled[button] = on; }
@@ -125,55 +109,30 @@ struct RecordingView final : MainView, CuePlayer, RandomSource, Clock {
 // What the view shows, place by place in reading order: each entry a place and what stands there.
 using Scene = std::vector<std::pair<std::string, std::string>>;
 
-inline std::string onOff(bool on)
+inline Scene scene(RecordingView& view)
 {
-    return on ? "on" : "off";
-}
-
-// The bins' shown markers, by level: "bin 1: 1, bin 11: 1-15".
-inline std::string markerStacks(const std::set<std::pair<int, int>>& markers)
-{
-    std::string stacks;
-    for (int bin = 1; bin <= kBins; ++bin) {
-        std::string levels;
-        for (int level = 1; level <= kBinCapacity; ++level) {
-            if (!markers.contains({bin, level})) {
-                continue;
-            }
-            int top = level;
-            while (markers.contains({bin, top + 1})) {
-                ++top;
-            }
-            levels += levels.empty() ? "" : " ";
-            levels += top == level ? std::to_string(level) : std::to_string(level) + "-" + std::to_string(top);
-            level = top;
+    const auto state = [&view](Button button) { return view.enabled[button] ? "on" : "off"; };
+    std::ostringstream buttons;
+    buttons << "fast=" << state(Button::Fast) << " slow=" << state(Button::Slow) << " stop=" << state(Button::Stop)
+            << " init=" << state(Button::Init) << " help=" << state(Button::Help) << " exit=" << state(Button::Exit)
+            << " timer=" << (view.timerOn ? std::to_string(view.intervalMs) : "off");
+    std::string markers; // the levels shown in each bin: "bin 1: 1, bin 11: 1 2 3"
+    for (const auto& [bin, level] : view.markers) {
+        if (!view.markers.contains({bin, level - 1})) {
+            markers += (markers.empty() ? "bin " : ", bin ") + std::to_string(bin) + ":";
         }
-        if (!levels.empty()) {
-            stacks += stacks.empty() ? "" : ", ";
-            stacks += "bin " + std::to_string(bin) + ": " + levels;
-        }
+        markers += " " + std::to_string(level);
     }
-    return stacks.empty() ? "none" : stacks;
-}
-
-inline Scene scene(const RecordingView& view)
-{
-    Scene shown;
-    shown.emplace_back("buttons",
-        "fast=" + onOff(view.enabled.at(Button::Fast)) + " slow=" + onOff(view.enabled.at(Button::Slow))
-            + " stop=" + onOff(view.enabled.at(Button::Stop)) + " init=" + onOff(view.enabled.at(Button::Init))
-            + " help=" + onOff(view.enabled.at(Button::Help)) + " exit=" + onOff(view.enabled.at(Button::Exit))
-            + " timer=" + (view.timerOn ? std::to_string(view.intervalMs) : "off"));
-    shown.emplace_back("ball", view.ball + (view.ballShown ? " shown" : " hidden"));
-    shown.emplace_back("count", '"' + view.count + '"');
-    shown.emplace_back("markers", markerStacks(view.markers));
-    for (const auto& [name, strip] : {std::pair {"theory", &view.theory}, std::pair {"ratio", &view.ratios}}) {
-        for (const auto& [place, text] : strip->texts) {
-            shown.emplace_back("strip " + std::string(name) + " " + point(place.first, place.second), '"' + text + '"');
-        }
+    Scene shown = {{"buttons", buttons.str()}, {"ball", view.ball + (view.ballShown ? " shown" : " hidden")},
+        {"count", '"' + view.count + '"'}, {"markers", markers.empty() ? "none" : markers}};
+    for (const auto& [place, text] : view.theory.texts) {
+        shown.emplace_back("strip theory " + point(place.first, place.second), '"' + text + '"');
     }
-    for (const auto& [ends, colour] : view.boardSurface.lines) {
-        shown.emplace_back("board line " + ends, colour);
+    for (const auto& [place, text] : view.ratios.texts) {
+        shown.emplace_back("strip ratio " + point(place.first, place.second), '"' + text + '"');
+    }
+    for (const std::string& line : view.boardSurface.lines) {
+        shown.emplace_back("board line " + line, "drawn");
     }
     return shown;
 }
@@ -182,9 +141,9 @@ inline Scene scene(const RecordingView& view)
 inline std::string changes(const Scene& before, const Scene& after)
 {
     std::string lines;
-    for (const auto& entry : after) {
-        if (std::ranges::find(before, entry) == before.end()) {
-            lines += entry.first + " " + entry.second + "\n";
+    for (const auto& [place, content] : after) {
+        if (std::ranges::find(before, std::pair {place, content}) == before.end()) {
+            lines += place + " " + content + "\n";
         }
     }
     for (const auto& [place, content] : before) {
