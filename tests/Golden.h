@@ -13,11 +13,24 @@ inline void expectGolden(const std::string& fileName, const std::string& seen)
     const std::string path = std::string(CORVANTA_TEST_DATA) + "/" + fileName;
     if (std::getenv("CORVANTA_UPDATE_GOLDEN") != nullptr) {
         std::ofstream(path) << seen;
-        ADD_FAILURE() << "wrote " << path << "; read the change, then run the test again without CORVANTA_UPDATE_GOLDEN";
+        ADD_FAILURE() << "wrote " << path
+                      << "; read the change, then run the test again without CORVANTA_UPDATE_GOLDEN";
         return;
     }
-    std::ifstream file(path);
-    std::ostringstream golden;
-    golden << file.rdbuf();
-    EXPECT_EQ(golden.str(), seen) << "what the test saw differs from " << path;
+    std::ifstream golden(path);
+    std::istringstream lines(seen);
+    std::string expected;
+    std::string line;
+    for (int number = 1; golden || lines; ++number) {
+        if (!std::getline(golden, expected)) {
+            expected = "(the end of the file)";
+        }
+        if (!std::getline(lines, line)) {
+            line = "(the end of the file)";
+        }
+        if (line != expected) {
+            ADD_FAILURE() << path << ":" << number << " says\n  " << expected << "\nwhere the test saw\n  " << line;
+            return;
+        }
+    }
 }
