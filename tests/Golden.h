@@ -17,20 +17,7 @@ inline void expectGolden(const std::string& fileName, const std::string& seen)
                       << "; read the change, then run the test again without CORVANTA_UPDATE_GOLDEN";
         return;
     }
-    std::ifstream golden(path);
-    std::istringstream lines(seen);
-    std::string expected;
-    std::string line;
-    for (int number = 1; golden || lines; ++number) {
-        if (!std::getline(golden, expected)) {
-            expected = "(the end of the file)";
-        }
-        if (!std::getline(lines, line)) {
-            line = "(the end of the file)";
-        }
-        if (line != expected) {
-            ADD_FAILURE() << path << ":" << number << " says\n  " << expected << "\nwhere the test saw\n  " << line;
-            return;
-        }
-    }
+    std::ostringstream golden;
+    golden << std::ifstream(path).rdbuf();
+    EXPECT_EQ(seen, golden.str()) << "the run differs from " << path;
 }

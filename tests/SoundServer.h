@@ -7,7 +7,6 @@
 #include <cstring>
 #include <vector>
 
-// How a failing check shows a text.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
@@ -60,8 +59,7 @@ struct SoundServer {
         recorder.waitForFinished(10000);
     }
     bool hasStreams() const { return !run("pactl -s unix:" + socket + " list short sink-inputs").isEmpty(); }
-    // Whether `tones` (Hz, within 25) sound one after another, each for 180 ms at least (most of a chime's tone of 250
-    // or 350 ms), in stretches of 20 ms, 10 ms apart: a gap in the recording on a busy machine is left out.
+    // Whether `tones` (Hz, within 25) sound in turn, each in 20 ms stretches for 180 ms of its 250 or 350, gaps aside.
     bool heard(const std::vector<int>& tones) const
     {
         const std::vector<std::int16_t> recorded = rawSamples(recording);

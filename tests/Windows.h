@@ -36,21 +36,15 @@ inline QWidget* helpWindow()
     return nullptr;
 }
 
-// The cues as they sound, scripted draws, and a clock that stands or steps.
+// The cues as they sound, scripted draws, and a clock that stands at noon.
 struct Fakes final : CuePlayer, RandomSource, Clock {
     std::vector<std::string> heard;
     std::vector<float> draws;
     std::size_t drawn = 0;
-    float now = 43200; // seconds since midnight
-    float clockStep = 0; // how far the clock moves at each reading
     void play(std::string_view file) override { heard.push_back("cue " + std::string(file)); }
     void reseed(float) override { }
     float next() override { return draws.at(drawn++); }
-    float secondsSinceMidnight() override
-    {
-        now += clockStep;
-        return now;
-    }
+    float secondsSinceMidnight() override { return 43200; }
 };
 
 struct Windows {
@@ -64,8 +58,7 @@ struct Windows {
     ~Windows() { HelpWindow::closeIfOpen(); }
     QWidget* child(const char* name) { return main.findChild<QWidget*>(name); }
 
-    // Each widget that shows, by its name, place and size: whether it takes a click, its text, what a screen reader
-    // reads; and the texts printed on the strips, by their place in the strip's units.
+    // Each named widget that shows, by place and size: enabled, text, what a reader reads; strip texts by their place.
     void addScene(std::map<std::string, std::string>& now, QWidget* window, const std::string& name)
     {
         now[name] = quoted(window->windowTitle()) + (window->isVisible() ? " shows" : " hidden");
@@ -117,8 +110,7 @@ struct Windows {
         }
         shown = now;
     }
-    // A button pressed, as a user can only while it is enabled; then, once the help window is active if it opened, a
-    // look.
+    // A button pressed, as a user can only while it is enabled; a look once the help window it opens is active.
     void press(const char* button, const std::string& event)
     {
         EXPECT_TRUE(child(button)->isEnabled()) << button << " pressed while it is disabled";

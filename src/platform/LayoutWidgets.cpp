@@ -23,6 +23,7 @@ void addTitleRule(QWidget& window, int leftTwips, int rightTwips, int yTwips, QW
     for (QWidget* parent : {&window, title}) {
         if (parent != nullptr) {
             auto* line = new QWidget(parent);
+            line->setObjectName("titleRule");
             line->setBackgroundRole(QPalette::WindowText);
             line->setAutoFillBackground(true);
             line->setGeometry(parent == title ? rule.intersected(title->geometry()).translated(-title->pos()) : rule);

@@ -1,6 +1,5 @@
-// The program in each language the desktop may ask for: complete, drawn in one face that has its every character,
-// fitting the layout, with its region's decimal sign and Qt's own strings; any other language, or the C locale,
-// English.
+// The program in each language the desktop may ask for: complete, in one face that has every character, fitting the
+// layout, with its region's decimal sign and Qt's own strings; any other language, or the C locale, English.
 #include "Windows.h"
 
 #include "core/Experiment.h"
@@ -13,12 +12,9 @@
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 
-#include <gtest/gtest.h>
-
 using namespace corvanta;
 
-// A desktop's language settings; the translation then shown (none: English), Qt's own "&Yes", the strips' decimal
-// sign and the face that draws the layout.
+// A desktop's language settings; the translation shown (none: English), Qt's "&Yes", the decimal sign, the face.
 struct Language {
     const char* language; // LANGUAGE
     const char* lang; // LANG: without it the messages locale is C
@@ -48,10 +44,8 @@ const Language kLanguages[] = {
     {"uk:de", "uk_UA.UTF-8", "", "de", "&Ja", ",", "IPAPGothic"}, // the first language translated
     {"sco:de", "de_DE.UTF-8", "", "de", "&Ja", ",", "IPAPGothic"}, // Scots, unknown to Qt, is passed over
     {"sv", "sv_SE.UTF-8", "", "", "&Yes", ".", "IPAPGothic"}, // English, though Sweden writes a comma
-    {"uk", "uk_UA.UTF-8", "", "", "&Yes", ".", "IPAPGothic"}, // English, though Qt speaks Ukrainian
     {"en_GB:de", "en_GB.UTF-8", "", "", "&Yes", ".", "IPAPGothic"}, // English first ends the search
     {"de", "de_DE.UTF-8", "C", "", "&Yes", ".", "IPAPGothic"}, // in the C locale LANGUAGE is not read
-    {"de", "de_DE.UTF-8", "POSIX", "", "&Yes", ".", "IPAPGothic"},
 };
 
 // Both windows after a ball has landed and the run has stopped, and the exit box: what each shows, place by place.
