@@ -41,7 +41,10 @@ struct Fakes final : CuePlayer, RandomSource, Clock {
     std::vector<std::string> heard;
     std::vector<float> draws;
     std::size_t drawn = 0;
-    void play(std::string_view file) override { heard.push_back("cue " + std::string(file)); }
+    void play(std::string_view file) override
+    {
+        heard.push_back("cue " + std::string(file) + (helpWindow() != nullptr ? ", the help window shown" : ""));
+    }
     void reseed(float) override { }
     float next() override { return draws.at(drawn++); }
     float secondsSinceMidnight() override { return 43200; }

@@ -1,8 +1,7 @@
 // The real program under a private X server and window manager, and under weston, driven like a user.
 #include "SoundServer.h"
 
-// Help, then Exit over it and OK, from an empty folder: Help's chime rises from E5 to A5, the cue found beside the
-// program in ../share/corvanta. A copy of the program alone, without a sound server, does the same silently.
+// Help, Exit, OK from an empty folder: Help's chime (E5 to A5) from ../share/corvanta; a lone copy, no server: silence.
 TEST(Program, UnderX11HelpThenExitWithAndWithoutSound)
 {
     for (const bool withSound : {true, false}) {

@@ -17,7 +17,7 @@ expected=$(printf '%s\n' bin/corvanta share/applications/org.corvanta.Corvanta.d
   share/icons/hicolor/scalable/apps/org.corvanta.Corvanta.svg share/man/man1/corvanta.1.gz \
   share/metainfo/org.corvanta.Corvanta.metainfo.xml | sort)
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
-[ "$actual" = "$expected" ] || fail "installed files differ (< expected, > installed): $(diff <(echo "$expected") <(echo "$actual"))"
+[ "$actual" = "$expected" ] || fail "installed files (>) differ: $(diff <(echo "$expected") <(echo "$actual"))"
 entry=$(echo "$prefix"/share/applications/*.desktop) metainfo=$(echo "$prefix"/share/metainfo/*.xml)
 said=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate on the menu entry: $said"
 grep -qx StartupWMClass=corvanta "$entry" || fail "the menu entry names no window class corvanta"

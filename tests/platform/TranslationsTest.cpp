@@ -122,6 +122,8 @@ TEST(Translations, EachLanguageIsCompleteInOneFaceFitsTheLayoutAndAnyOtherIsEngl
     EXPECT_EQ(QFontInfo(layoutFont(11.25)).family(), QFontInfo(QFont(language.face)).family());
     test::Windows windows;
     const std::map<std::string, std::string> translated = sceneOf(windows);
+    const QString bin6 = QString("0") + language.decimalSign + "246"; // as a screen reader reads it, in any language
+    EXPECT_TRUE(windows.child("theoryRow")->accessibleDescription().contains(bin6)) << bin6.toStdString();
     if (std::string_view(language.shown).empty()) {
         EXPECT_EQ(translated, english) << "exactly the English windows";
         return;
@@ -133,15 +135,9 @@ TEST(Translations, EachLanguageIsCompleteInOneFaceFitsTheLayoutAndAnyOtherIsEngl
         }
         const QString text = QString::fromStdString(content);
         const QString shown = QString::fromStdString(translated.at(place));
-        QString words; // the texts the place shows, in quotes, besides the program's name
         for (const QRegularExpressionMatch& quoted : QRegularExpression("\"[^\"]*\"").globalMatch(text)) {
-            words += quoted.captured().remove("Corvanta");
-        }
-        EXPECT_TRUE(shown != text || !words.contains(QRegularExpression("[a-z]")))
-            << "untranslated: " << text.toStdString();
-        for (const QRegularExpressionMatch& number : QRegularExpression("\\d\\.\\d{3}").globalMatch(text)) {
-            const QString inItsSign = number.captured().replace(".", language.decimalSign);
-            EXPECT_TRUE(shown.contains(inItsSign)) << inItsSign.toStdString() << " in " << shown.toStdString();
+            const bool words = QString(quoted.captured()).remove("Corvanta").contains(QRegularExpression("[a-z]"));
+            EXPECT_FALSE(words && shown.contains(quoted.captured())) << "untranslated: " << text.toStdString();
         }
         for (const QChar c : shown) {
             EXPECT_TRUE(face.supportsCharacter(c) || c == '\n') << "U+" << std::hex << int(c.unicode());

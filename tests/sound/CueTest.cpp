@@ -59,11 +59,13 @@ TEST(CuePlayer, RefusesPlaysLetsGoAndEndsWhateverTheFilesAndTheServerDo)
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& message) {
         said.append(QString(context.category) + ": " + message);
     });
+    QLoggingCategory::setFilterRules("corvanta.sound.info=true");
     ASSERT_EQ(run("mkfifo pipe.wav"), ""); // never opened: a read would block
     player->play("pipe.wav");
+    ASSERT_TRUE(QTest::qWaitFor([] { return !said.isEmpty(); }, 5000));
+    EXPECT_EQ(said, QStringList {"corvanta.sound: cue pipe.wav refused: it is not a regular file"});
 
-    // Thirty double presses a millisecond apart to a server busy for 80 ms (stopped), then free for a little longer
-    // each time, reach streams that it is still creating and that play: once the last has played, none stays.
+    // Thirty double presses a millisecond apart to a server stopped for 80 ms, then free a while: no stream stays.
     for (int pair = 0; pair < 30; ++pair) {
         ::kill(sound.server.processId(), SIGSTOP);
         player->play("pinpon.wav");
@@ -75,7 +77,7 @@ TEST(CuePlayer, RefusesPlaysLetsGoAndEndsWhateverTheFilesAndTheServerDo)
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return !sound.hasStreams(); }, 10000)) << "a stream stays";
     ASSERT_EQ(run("truncate -s 16777217 large.wav"), ""); // 16 MiB and a byte: never read
-    QLoggingCategory::setFilterRules("corvanta.sound.info=true");
+    said.clear();
     player->play("large.wav");
     EXPECT_TRUE(QTest::qWaitFor([] { return !said.isEmpty(); }, 5000));
     EXPECT_EQ(said, QStringList {"corvanta.sound: cue large.wav refused: it is larger than 16 MiB"});
